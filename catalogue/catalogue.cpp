@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+#include "catalogue.h"
+
+#include <algorithm>
+
+namespace quantora {
+
+namespace {
+
+std::vector<QuantityDef> buildCatalogue()
+{
+    std::vector<QuantityDef> all;
+    for (auto frame : {basicQuantities(), flowQuantities(), energyQuantities(), heatQuantities()})
+        std::move(frame.begin(), frame.end(), std::back_inserter(all));
+    return all;
+}
+
+} // namespace
+
+std::span<const QuantityDef> catalogue()
+{
+    static const std::vector<QuantityDef> all = buildCatalogue();
+    return all;
+}
+
+const QuantityDef *findByButton(std::string_view button)
+{
+    const auto all = catalogue();
+    const auto it = std::find_if(all.begin(), all.end(), [&](const QuantityDef &q) { return q.button == button; });
+    return it == all.end() ? nullptr : &*it;
+}
+
+std::string_view frameName(MenuFrame frame)
+{
+    switch (frame) {
+    case MenuFrame::Frame1:
+        return "Frame1";
+    case MenuFrame::FlowRelated:
+        return "FlowRelated";
+    case MenuFrame::Frame2:
+        return "Frame2";
+    case MenuFrame::Frame3:
+        return "Frame3";
+    }
+    return {};
+}
+
+std::string_view frameCaption(MenuFrame frame)
+{
+    switch (frame) {
+    case MenuFrame::Frame1:
+        return "Basic Conversion";
+    case MenuFrame::FlowRelated:
+        return "Flow/Volume/Density Related";
+    case MenuFrame::Frame2:
+        return "Energy/Power Related";
+    case MenuFrame::Frame3:
+        return "Heat Related";
+    }
+    return {};
+}
+
+} // namespace quantora

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "quantity.h"
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace quantora {
+
+// All 31 quantities in main-menu order: frame by frame from top to bottom
+// (Frame1, FlowRelated, Frame2, Frame3), left to right within a frame.
+// Built once on first use; the factors never change at run time.
+std::span<const QuantityDef> catalogue();
+
+// The quantities of one frame, in the order their buttons stand in it.
+std::vector<QuantityDef> basicQuantities();  // Frame1
+std::vector<QuantityDef> flowQuantities();   // FlowRelated
+std::vector<QuantityDef> energyQuantities(); // Frame2
+std::vector<QuantityDef> heatQuantities();   // Frame3
+
+// The quantity whose picture button has this objectName, or nullptr.
+const QuantityDef *findByButton(std::string_view button);
+
+// objectName and caption of the main-menu frame.
+std::string_view frameName(MenuFrame frame);
+std::string_view frameCaption(MenuFrame frame);
+
+} // namespace quantora

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quantora {
+
+// How a quantity converts: by the ratio of two factors, or (Temperature only)
+// through the offset formulas of the temperature scales.
+enum class ConversionMode { Ratio, Temperature };
+
+// One unit of a quantity. The factor text, not the computed double, is what a
+// conversion reads back, so a factor that is not exact in double precision
+// acts as its 15-digit text.
+struct UnitEntry {
+    std::string name;
+    double factor;
+    std::string factorText;
+};
+
+// The main-menu frame that holds a quantity's picture button.
+enum class MenuFrame { Frame1, FlowRelated, Frame2, Frame3 };
+
+// One quantity of the catalogue, with everything the main menu and the
+// conversion screen need to show it.
+struct QuantityDef {
+    std::string button;  // objectName of its picture button on the main menu
+    std::string label;   // objectName of its caption label
+    std::string caption; // the caption label's text, exactly as shown
+    MenuFrame frame;
+    std::string titleWord; // put in front of "Conversion", trailing blank included
+    std::string note;      // empty when the quantity has no note
+    ConversionMode mode;
+    int defaultUnit; // 0-based position selected in both unit lists
+    std::vector<UnitEntry> units;
+};
+
+} // namespace quantora

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "quantity.h"
+
+#include <cmath>
+#include <initializer_list>
+#include <vector>
+
+namespace quantora {
+
+// A unit as the frame sources write it: its name and the arithmetic of its factor.
+struct UnitRow {
+    const char *name;
+    double factor;
+};
+
+// a^b in the unit tables: the general power function of two doubles, computed
+// at run time so that 10^6 × 1.013 gives the same double as it always has.
+inline double pw(double base, double exponent)
+{
+    return std::pow(base, exponent);
+}
+
+// Turns the rows into units, each factor written at once by the factor text rule.
+std::vector<UnitEntry> makeUnits(std::initializer_list<UnitRow> rows);
+
+} // namespace quantora

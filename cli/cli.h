@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string_view>
+
+namespace quantora {
+
+// Exit statuses of the command-line converter.
+inline constexpr int exitOk = 0;
+inline constexpr int exitUsage = 2; // unknown command, quantity or unit, or wrong arguments
+
+// Runs the command-line converter on its arguments (without the program name),
+// writing results to out and messages to err. Returns the exit status.
+int runCli(std::span<const std::string_view> args, std::ostream &out, std::ostream &err);
+
+} // namespace quantora

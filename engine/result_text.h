@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quantora {
+
+// What the result label shows when the typed value, or a step of the
+// conversion, lies outside the range of a double.
+inline constexpr std::string_view outOfRangeText = "Out of range";
+
+// The result pattern "0.##########": at least one integer digit, the decimal
+// separator always written, up to ten decimals with trailing zeros dropped
+// ("1.", "0.3937007874", "-500."). A result that rounds to zero shows "0.",
+// never "-0.". A non-finite value gives outOfRangeText.
+std::string formatResult(double value, std::string_view decimalSeparator = ".");
+
+// A temperature result: the factor text rule (up to 15 significant digits,
+// exponent form at the extremes) with the given decimal separator.
+// A non-finite value gives outOfRangeText.
+std::string formatTemperatureResult(double value, std::string_view decimalSeparator = ".");
+
+} // namespace quantora

@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: MIT
+#include "conversion.h"
+#include "lenient_number.h"
+#include "result_text.h"
+
+#include "case_name.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace quantora {
+namespace {
+
+// ---- lenient reading -------------------------------------------------------
+
+struct ReadingCase {
+    const char *what;
+    const char *text;
+    double value;
+};
+
+class LenientReading : public testing::TestWithParam<ReadingCase> {};
+
+TEST_P(LenientReading, ReadsTheLongestLeadingNumber)
+{
+    EXPECT_EQ(readLenientNumber(GetParam().text), GetParam().value) << '"' << GetParam().text << '"';
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, LenientReading, testing::Values(
+    ReadingCase{"plain integer",                 "12",         12},
+    ReadingCase{"blank between digits",          "1 000",      1000},
+    ReadingCase{"tab and line feed anywhere",    "\t1\n0 ",    10},
+    ReadingCase{"blank after the sign",          "- 5",        -5},
+    ReadingCase{"trailing letters ignored",      "12abc",      12},
+    ReadingCase{"comma ends the number",         "2,5",        2},
+    ReadingCase{"currency sign ends the number", "3$",         3},
+    ReadingCase{"exponent",                      "1e3",        1000},
+    ReadingCase{"upper-case exponent with sign", "2.5E-2",     0.025},
+    ReadingCase{"incomplete exponent ignored",   "7e",         7},
+    ReadingCase{"exponent sign without digits",  "7e+",        7},
+    ReadingCase{"leading decimal point",         ".5",         0.5},
+    ReadingCase{"trailing decimal point",        "5.",         5},
+    ReadingCase{"second decimal point ends it",  "1.2.3",      1.2},
+    ReadingCase{"explicit plus",                 "+4",         4},
+    ReadingCase{"negative",                      "-5",         -5},
+    ReadingCase{"hexadecimal",                   "&H1F",       31},
+    ReadingCase{"hexadecimal lower case",        "&hff",       255},
+    ReadingCase{"octal",                         "&O17",       15},
+    ReadingCase{"octal stops at 8",              "&O78",       7},
+    ReadingCase{"prefix without digits",         "&H",         0},
+    ReadingCase{"empty",                         "",           0},
+    ReadingCase{"only blanks",                   "  \t ",      0},
+    ReadingCase{"letters",                       "abc",        0},
+    ReadingCase{"sign only",                     "-",          0},
+    ReadingCase{"point only",                    ".",          0},
+    ReadingCase{"underflow reads as zero",       "1e-400",     0},
+    ReadingCase{"many leading zeros",            "0000.00012", 0.00012}),
+    byWhat);
+// clang-format on
+
+TEST(LenientReadingRange, ValuesBeyondADoubleReadAsInfinity)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(readLenientNumber("1e400"), inf);
+    EXPECT_EQ(readLenientNumber("-1e400"), -inf);
+    EXPECT_EQ(readLenientNumber(std::string(400, '9')), inf);
+    EXPECT_EQ(readLenientNumber("0.000001e310"), 1e304);
+    EXPECT_EQ(readLenientNumber("0.0001e99999999999999999999"), inf);
+    EXPECT_EQ(readLenientNumber("&H" + std::string(300, 'F')), inf);
+}
+
+// ---- result pattern --------------------------------------------------------
+
+struct PatternCase {
+    const char *what;
+    double value;
+    const char *text;
+};
+
+class ResultPattern : public testing::TestWithParam<PatternCase> {};
+
+TEST_P(ResultPattern, WritesTenDecimalsAndAlwaysThePoint)
+{
+    EXPECT_EQ(formatResult(GetParam().value), GetParam().text);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, ResultPattern, testing::Values(
+    PatternCase{"one",                         1,               "1."},
+    PatternCase{"zero",                        0,               "0."},
+    PatternCase{"negative zero",               -0.0,            "0."},
+    PatternCase{"negative rounding to zero",   -1e-12,          "0."},
+    PatternCase{"below 5E-11",                 4.9e-11,         "0."},
+    PatternCase{"rounds up at tenth decimal",  6e-11,           "0.0000000001"},
+    PatternCase{"two thirds",                  2.0 / 3,         "0.6666666667"},
+    PatternCase{"one over 2.54",               1 / 2.54,        "0.3937007874"},
+    PatternCase{"no trailing zeros",           2.54,            "2.54"},
+    PatternCase{"negative whole",              -500,            "-500."},
+    PatternCase{"no thousands separator",      1234567,         "1234567."},
+    PatternCase{"large",                       1e20,            "100000000000000000000."},
+    PatternCase{"infinity",                    std::numeric_limits<double>::infinity(), "Out of range"},
+    PatternCase{"NaN",                         std::nan(""),    "Out of range"}),
+    byWhat);
+// clang-format on
+
+TEST(ResultPatternSeparator, UsesTheGivenDecimalSeparator)
+{
+    EXPECT_EQ(formatResult(2.54, ","), "2,54");
+    EXPECT_EQ(formatResult(3, ","), "3,");
+    EXPECT_EQ(formatTemperatureResult(-17.77777777777778, ","), "-17,7777777777778");
+    EXPECT_EQ(formatTemperatureResult(1e20, ","), "1E+20");
+}
+
+// ---- ratio conversion ------------------------------------------------------
+
+struct RatioCase {
+    const char *what;
+    const char *typed;
+    const char *from;
+    const char *to;
+    const char *result;
+};
+
+class RatioConversion : public testing::TestWithParam<RatioCase> {};
+
+TEST_P(RatioConversion, MultipliesThenDivides)
+{
+    EXPECT_EQ(ratioResultText(GetParam().typed, GetParam().from, GetParam().to), GetParam().result);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, RatioConversion, testing::Values(
+    RatioCase{"equal units",                  "1",     "1",        "1",        "1."},
+    RatioCase{"empty text",                   "",      "1",        "2.54",     "0."},
+    RatioCase{"text that is no number",       "abc",   "1",        "2.54",     "0."},
+    RatioCase{"cm to in",                     "1",     "1",        "2.54",     "0.3937007874"},
+    RatioCase{"in to cm",                     "1",     "2.54",     "1",        "2.54"},
+    RatioCase{"mile to km",                   "1",     "160934.4", "100000",   "1.609344"},
+    RatioCase{"negative m to cm",             "-5",    "100",      "1",        "-500."},
+    RatioCase{"comma stops the number",       "2,5",   "1",        "1",        "2."},
+    RatioCase{"blank between digits",         "1 0",   "1",        "1",        "10."},
+    RatioCase{"exponent",                     "1e3",   "1",        "1",        "1000."},
+    RatioCase{"same factor keeps decimals",   "2.5",   "10",       "10",       "2.5"},
+    RatioCase{"Btu/lb mol to J/mol",          "1",     "2.32666356444858", "1", "2.3266635644"},
+    RatioCase{"cal/g to J/g",                 "1",     "4.1839253587716",  "1", "4.1839253588"},
+    RatioCase{"g/ml to kg/litre",             "1",     "999.972001", "999.9720001", "1.0000000009"},
+    RatioCase{"erg to J",                     "1",     "1E-07",    "1",        "0.0000001"},
+    RatioCase{"ml to mm3",                    "1",     "0.001",    "1E-06",    "1000."},
+    RatioCase{"UK ton to kg",                 "1",     "1016050",  "1000",     "1016.05"},
+    RatioCase{"typed value beyond a double",  "1e400", "1",        "1",        "Out of range"},
+    RatioCase{"product beyond a double",      "1e308", "10000000000", "0.01",  "Out of range"},
+    RatioCase{"quotient beyond a double",     "1e308", "1",        "1E-08",    "Out of range"}),
+    byWhat);
+// clang-format on
+
+// ---- temperature conversion ------------------------------------------------
+
+struct TemperatureCase {
+    const char *what;
+    const char *typed;
+    int from;
+    int to;
+    const char *result;
+};
+
+class TemperatureConversion : public testing::TestWithParam<TemperatureCase> {};
+
+TEST_P(TemperatureConversion, PassesThroughCelsius)
+{
+    EXPECT_EQ(temperatureResultText(GetParam().typed, GetParam().from, GetParam().to), GetParam().result);
+}
+
+constexpr int C = 0, F = 1, K = 2, R = 3, None = -1;
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, TemperatureConversion, testing::Values(
+    TemperatureCase{"opening value",             "1",     C, C, "1"},
+    TemperatureCase{"boiling C to F",            "100",   C, F, "212"},
+    TemperatureCase{"freezing F to C",           "32",    F, C, "0"},
+    TemperatureCase{"minus forty F to C",        "-40",   F, C, "-40"},
+    TemperatureCase{"minus forty C to F",        "-40",   C, F, "-40"},
+    TemperatureCase{"zero F to C",               "0",     F, C, "-17.7777777777778"},
+    TemperatureCase{"zero C to K",               "0",     C, K, "273.15"},
+    TemperatureCase{"zero K to C",               "0",     K, C, "-273.15"},
+    TemperatureCase{"boiling F to K",            "212",   F, K, "373.15"},
+    TemperatureCase{"zero C to R",               "0",     C, R, "491.67"},
+    TemperatureCase{"R to R passes through C",   "1",     R, R, "0.999999999999977"},
+    TemperatureCase{"K to K",                    "1",     K, K, "1"},
+    TemperatureCase{"F to F",                    "1",     F, F, "1"},
+    TemperatureCase{"empty text C to F",         "",      C, F, "32"},
+    TemperatureCase{"below absolute zero",       "-500",  K, C, "-773.15"},
+    TemperatureCase{"exponent form",             "1e20",  C, F, "1.8E+20"},
+    TemperatureCase{"no to-unit takes Rankine",  "0",     C, None, "491.67"},
+    TemperatureCase{"no from-unit takes Rankine","0",     None, C, "-273.15"},
+    TemperatureCase{"typed value beyond range",  "1e400", C, C, "Out of range"},
+    TemperatureCase{"intermediate beyond range", "1.7e308", F, R, "Out of range"}),
+    byWhat);
+// clang-format on
+
+} // namespace
+} // namespace quantora
