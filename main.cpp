@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#include "design.h"
+#include "initial_screen.h"
+#include "pictures.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    quantora::design::installFontSubstitutions();
+    QApplication::setWindowIcon(quantora::windowIcon());
+
+    quantora::InitialScreen menu;
+    menu.load(); // the About box first; the menu appears when it closes
+    return QApplication::exec();
+}

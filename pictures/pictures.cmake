@@ -1,0 +1,40 @@
+# SPDX-License-Identifier: MIT
+# The program's own artwork, compiled into the program as the resource ":/pictures/".
+set(QUANTORA_PICTURES
+  ${CMAKE_CURRENT_LIST_DIR}/length.svg
+  ${CMAKE_CURRENT_LIST_DIR}/volume.svg
+  ${CMAKE_CURRENT_LIST_DIR}/mass.svg
+  ${CMAKE_CURRENT_LIST_DIR}/pressure.svg
+  ${CMAKE_CURRENT_LIST_DIR}/temperature.svg
+  ${CMAKE_CURRENT_LIST_DIR}/area.svg
+  ${CMAKE_CURRENT_LIST_DIR}/velocity.svg
+  ${CMAKE_CURRENT_LIST_DIR}/mass-flow-rate.svg
+  ${CMAKE_CURRENT_LIST_DIR}/volume-flow-rate.svg
+  ${CMAKE_CURRENT_LIST_DIR}/ideal-gas-volume.svg
+  ${CMAKE_CURRENT_LIST_DIR}/density.svg
+  ${CMAKE_CURRENT_LIST_DIR}/dynamic-viscosity.svg
+  ${CMAKE_CURRENT_LIST_DIR}/kinematic-viscosity.svg
+  ${CMAKE_CURRENT_LIST_DIR}/density-of-heat-flow-rate.svg
+  ${CMAKE_CURRENT_LIST_DIR}/concentration.svg
+  ${CMAKE_CURRENT_LIST_DIR}/molar-concentration.svg
+  ${CMAKE_CURRENT_LIST_DIR}/ideal-gas-constant.svg
+  ${CMAKE_CURRENT_LIST_DIR}/arrhenius-constant.svg
+  ${CMAKE_CURRENT_LIST_DIR}/activation-energy.svg
+  ${CMAKE_CURRENT_LIST_DIR}/specific-energy.svg
+  ${CMAKE_CURRENT_LIST_DIR}/energy.svg
+  ${CMAKE_CURRENT_LIST_DIR}/power.svg
+  ${CMAKE_CURRENT_LIST_DIR}/force.svg
+  ${CMAKE_CURRENT_LIST_DIR}/torque.svg
+  ${CMAKE_CURRENT_LIST_DIR}/stress.svg
+  ${CMAKE_CURRENT_LIST_DIR}/surface-tension.svg
+  ${CMAKE_CURRENT_LIST_DIR}/calorific-value.svg
+  ${CMAKE_CURRENT_LIST_DIR}/specific-heat-capacity.svg
+  ${CMAKE_CURRENT_LIST_DIR}/thermal-conductivity.svg
+  ${CMAKE_CURRENT_LIST_DIR}/heat-transfer-coefficient.svg
+  ${CMAKE_CURRENT_LIST_DIR}/enthalpy.svg
+  ${CMAKE_CURRENT_LIST_DIR}/constants.svg
+  ${CMAKE_CURRENT_LIST_DIR}/window-icon.svg
+  ${CMAKE_CURRENT_LIST_DIR}/exit.svg
+  ${CMAKE_CURRENT_LIST_DIR}/back.svg
+  ${CMAKE_CURRENT_LIST_DIR}/logo.svg
+)

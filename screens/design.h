@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The windows are designed in twips (1/1440 inch) at 96 dots per inch, where 15
+// twips make one logical pixel; Qt's high-DPI scaling does the rest.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace quantora::design {
+
+constexpr int twipsPerPixel = 15;
+
+constexpr int px(int twips) { return (twips + twipsPerPixel / 2) / twipsPerPixel; }
+inline QRect rect(int left, int top, int width, int height) { return {px(left), px(top), px(width), px(height)}; }
+inline QSize size(int width, int height) { return {px(width), px(height)}; }
+
+// Colours shared by the windows.
+inline const QColor windowBackground{128, 128, 255};
+inline const QColor buttonFace{192, 192, 255};
+
+// A font by the family named in the design; installFontSubstitutions() lets Qt
+// fall back to the free metric-compatible faces where the named one is missing.
+QFont font(const QString &family, qreal pointSize, int weight = QFont::Normal);
+
+// Registers the substitutes of the design's families (Arial, Times New Roman,
+// Comic Sans MS, MS Sans Serif, Bookman Old Style). Call once at start.
+void installFontSubstitutions();
+
+// Gives a top-level window the fixed dialog frame of the design: a client area
+// of the given size that the user cannot resize, a title bar with a close
+// button and neither a minimise nor a maximise button, and the shared background.
+void makeFixedDialog(QWidget &window, QSize clientSize);
+
+// Places a window's frame (its outer top-left corner) at a design position.
+void placeWindow(QWidget &window, int leftTwips, int topTwips);
+
+// Sets a widget's background colour through its palette (no style sheet).
+void setBackground(QWidget &widget, const QColor &colour);
+
+// Sets the colour of a widget's text through its palette.
+void setTextColour(QWidget &widget, const QColor &colour);
+
+} // namespace quantora::design

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+class QSvgRenderer;
+
+namespace quantora {
+
+// A picture box: shows its picture unscaled from the top-left corner, cut off at
+// the box, on the box's background colour. It reacts to a mouse click only (no
+// pressed look, no key) and swallows double-clicks, so they never reach the window.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    void setPicture(const QPixmap &picture);
+    const QPixmap &picture() const { return m_picture; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    QPixmap m_picture;
+};
+
+// An image control: a vector picture stretched to fill the control independently
+// in x and y. It paints no background, so the window colour shows through.
+class StretchedImage : public QWidget {
+    Q_OBJECT
+public:
+    explicit StretchedImage(const QString &svgResource, QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    QSvgRenderer *m_renderer;
+};
+
+// A label that reports a mouse click and swallows double-clicks.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+};
+
+} // namespace quantora

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#include "pictures.h"
+
+#include <QGuiApplication>
+#include <QHash>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <memory>
+
+namespace quantora {
+
+QString pictureResource(const QString &name)
+{
+    return QStringLiteral(":/pictures/%1.svg").arg(name);
+}
+
+QSvgRenderer *sharedRenderer(const QString &svgResource)
+{
+    static QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
+    auto &renderer = renderers[svgResource];
+    if (!renderer)
+        renderer = std::make_shared<QSvgRenderer>(svgResource);
+    return renderer.get();
+}
+
+QPixmap renderPicture(const QString &svgResource, QSize logicalSize)
+{
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(logicalSize * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    sharedRenderer(svgResource)->render(&painter, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
+    return pixmap;
+}
+
+QIcon svgIcon(const QString &svgResource)
+{
+    return QIcon(svgResource);
+}
+
+QIcon windowIcon()
+{
+    return svgIcon(pictureResource(QStringLiteral("window-icon")));
+}
+
+} // namespace quantora

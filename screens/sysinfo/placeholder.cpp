@@ -1,0 +1,2 @@
+// SPDX-License-Identifier: MIT
+// Replaced by the system-information lookup.
