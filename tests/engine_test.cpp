@@ -102,6 +102,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, ResultPattern, testing::Values(
     PatternCase{"negative whole",              -500,            "-500."},
     PatternCase{"no thousands separator",      1234567,         "1234567."},
     PatternCase{"large",                       1e20,            "100000000000000000000."},
+    PatternCase{"huge without noise digits",   1e42,            "1000000000000000000000000000000000000000000."},
+    PatternCase{"largest with a fraction",     1e15 + 0.5,      "1000000000000000.5"},
+    PatternCase{"just below 1E+15",            999999999999999.25, "999999999999999.25"},
     PatternCase{"infinity",                    std::numeric_limits<double>::infinity(), "Out of range"},
     PatternCase{"NaN",                         std::nan(""),    "Out of range"}),
     byWhat);

@@ -1,0 +1,267 @@
+// SPDX-License-Identifier: MIT
+#include "initial_screen.h"
+
+#include "app_identity.h"
+#include "catalogue.h"
+#include "design.h"
+#include "frm_about.h"
+#include "frm_constants.h"
+#include "main_menu_layout.h"
+#include "picture_widgets.h"
+#include "pictures.h"
+#include "quantity_pictures.h"
+#include "the_display_screen.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QToolButton>
+
+#include <algorithm>
+#include <map>
+
+namespace quantora {
+
+namespace {
+
+const QColor frameTitleColour{128, 0, 0};
+
+// The frames stand at the left edge of the window, from top to bottom.
+struct FrameLayout {
+    MenuFrame frame;
+    TwipsRect rect;
+};
+const FrameLayout frameLayouts[] = {
+    {MenuFrame::Frame1, {0, 0, 6855, 1335}},
+    {MenuFrame::FlowRelated, {0, 1440, 9975, 1695}},
+    {MenuFrame::Frame2, {0, 3240, 6495, 1815}},
+    {MenuFrame::Frame3, {0, 5160, 4815, 1695}},
+};
+
+QRect toPixels(const TwipsRect &r)
+{
+    return design::rect(r.left, r.top, r.width, r.height);
+}
+
+QString latin1(const char *text)
+{
+    return QString::fromLatin1(text);
+}
+
+QString utf8(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+// A caption label under a picture: Comic Sans MS 8.25 pt on a transparent background.
+ClickableLabel *captionLabel(QWidget *parent, const QString &name, const QString &caption, const TwipsRect &rect,
+                             CaptionLayout layout, const QColor &colour)
+{
+    auto *label = new ClickableLabel(caption, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(design::font(QStringLiteral("Comic Sans MS"), 8.25));
+    design::setTextColour(*label, colour);
+    label->setGeometry(toPixels(rect));
+    switch (layout) {
+    case CaptionLayout::AutoSize:
+        label->adjustSize();
+        break;
+    case CaptionLayout::Centred:
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        break;
+    case CaptionLayout::Left:
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        break;
+    }
+    return label;
+}
+
+PictureBox *pictureButton(QWidget *parent, const QString &name, const TwipsRect &rect, const QPixmap &picture)
+{
+    auto *button = new PictureBox(parent);
+    button->setObjectName(name);
+    button->setGeometry(toPixels(rect));
+    design::setBackground(*button, design::windowBackground);
+    button->setPicture(picture);
+    button->setFocusPolicy(Qt::TabFocus);
+    return button;
+}
+
+} // namespace
+
+InitialScreen::InitialScreen(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("InitialScreen"));
+    setWindowTitle(QStringLiteral("%1 %2 By Orvandel").arg(latin1(applicationTitle), latin1(versionText)));
+    design::makeFixedDialog(*this, design::size(10110, 7020));
+    // The main window: a window of its own with a taskbar entry, yet the same fixed frame.
+    setWindowFlags((windowFlags() & ~Qt::Dialog) | Qt::Window);
+    setWindowIcon(windowIcon());
+
+    // The logo first, so that Frame2 is drawn over its left edge where they overlap.
+    m_image1 = new StretchedImage(pictureResource(QStringLiteral("logo")), this);
+    m_image1->setObjectName(QStringLiteral("Image1"));
+    m_image1->setGeometry(design::rect(6360, 3480, 3600, 3360));
+    connect(m_image1, &StretchedImage::clicked, this, [] { frmAbout::showModal(); });
+
+    buildFrames();
+    TabStops tabStops;
+    buildQuantityEntries(tabStops);
+    buildOtherControls(tabStops);
+    // Keyboard focus moves in the design's tab order.
+    for (auto it = tabStops.begin(); std::next(it) != tabStops.end(); ++it)
+        setTabOrder(it->second, std::next(it)->second);
+}
+
+InitialScreen::~InitialScreen() = default;
+
+void InitialScreen::buildFrames()
+{
+    for (const FrameLayout &layout : frameLayouts) {
+        auto *frame = new QGroupBox(utf8(std::string(frameCaption(layout.frame))), this);
+        frame->setObjectName(utf8(std::string(frameName(layout.frame))));
+        frame->setGeometry(toPixels(layout.rect));
+        frame->setFont(design::font(QStringLiteral("Comic Sans MS"), 12));
+        design::setBackground(*frame, design::windowBackground);
+        design::setTextColour(*frame, frameTitleColour);
+        m_frames[static_cast<int>(layout.frame)] = frame;
+    }
+}
+
+void InitialScreen::buildQuantityEntries(TabStops &tabStops)
+{
+    const QColor black = Qt::black;
+    const QColor windowText = QApplication::palette().color(QPalette::WindowText);
+    for (const MenuEntryLayout &entry : menuEntryLayouts()) {
+        const QuantityDef *quantity = findByButton(entry.button);
+        Q_ASSERT(quantity);
+        QGroupBox *frame = m_frames[static_cast<int>(quantity->frame)];
+        const QString name = latin1(entry.button);
+        auto *button = pictureButton(frame, name, entry.buttonRect, quantityPixmap(name));
+        // In the first frame only the velocity caption is black; the others take
+        // the desktop's window-text colour.
+        const bool desktopColour = quantity->frame == MenuFrame::Frame1 && name != QLatin1String("VelocityCmd");
+        auto *label = captionLabel(frame, latin1(entry.label), utf8(quantity->caption), entry.labelRect, entry.layout,
+                                   desktopColour ? windowText : black);
+
+        connect(button, &PictureBox::clicked, this, [this, quantity, button] { openQuantity(*quantity, *button); });
+        // A caption does exactly what its picture does.
+        connect(label, &ClickableLabel::clicked, button, &PictureBox::clicked);
+        tabStops[entry.tabIndex] = button;
+    }
+}
+
+void InitialScreen::buildOtherControls(TabStops &tabStops)
+{
+    auto *constants = pictureButton(this, QStringLiteral("CmdConstants"), {5040, 5520, 465, 480},
+                                    renderPicture(pictureResource(QStringLiteral("constants")), {32, 32}));
+    auto *constantsLabel = captionLabel(this, QStringLiteral("LblConstants"), QStringLiteral("Standard Constants"),
+                                        {5040, 6120, 885, 465}, CaptionLayout::Left, Qt::black);
+    connect(constants, &PictureBox::clicked, this, &InitialScreen::CmdConstants_Click);
+    connect(constantsLabel, &ClickableLabel::clicked, constants, &PictureBox::clicked);
+    tabStops[69] = constants;
+
+    m_endProgram = new QToolButton(this);
+    m_endProgram->setObjectName(QStringLiteral("EndProgram"));
+    m_endProgram->setText(QStringLiteral("Exit Program"));
+    m_endProgram->setIcon(svgIcon(pictureResource(QStringLiteral("exit"))));
+    m_endProgram->setIconSize({32, 32});
+    m_endProgram->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_endProgram->setFont(design::font(QStringLiteral("Comic Sans MS"), 12));
+    m_endProgram->setGeometry(design::rect(7080, 120, 2775, 1215));
+    m_endProgram->setFocusPolicy(Qt::StrongFocus);
+    QPalette face = m_endProgram->palette();
+    face.setColor(QPalette::Button, design::buttonFace);
+    m_endProgram->setPalette(face);
+    connect(m_endProgram, &QToolButton::clicked, this, &InitialScreen::EndProgram_Click);
+    tabStops[15] = m_endProgram;
+
+    // The loaded quantity's unit names and factor texts; never shown.
+    m_theList = new QListWidget(this);
+    m_theList->setObjectName(QStringLiteral("TheList"));
+    m_theList->setGeometry(design::rect(6840, 3720, 975, 255));
+    m_theList->hide();
+    m_theValue = new QListWidget(this);
+    m_theValue->setObjectName(QStringLiteral("TheValue"));
+    m_theValue->setGeometry(design::rect(6840, 4200, 855, 255));
+    m_theValue->hide();
+}
+
+void InitialScreen::load()
+{
+    frmAbout::showModal();
+    design::placeWindow(*this, 1000, 1000);
+    show();
+}
+
+void InitialScreen::openQuantity(const QuantityDef &quantity, const PictureBox &button)
+{
+    m_theList->clear();
+    m_theValue->clear();
+    for (const UnitEntry &unit : quantity.units) {
+        m_theList->addItem(utf8(unit.name));
+        m_theValue->addItem(utf8(unit.factorText));
+    }
+    m_theList->setCurrentRow(quantity.defaultUnit);
+
+    // A new conversion screen for every opening: nothing carries over.
+    m_displayScreen = std::make_unique<TheDisplayScreen>();
+    TheDisplayScreen &screen = *m_displayScreen;
+    screen.ConversionPcr()->setPicture(button.picture());
+    screen.lblTitle()->setText(utf8(quantity.titleWord) + screen.lblTitle()->text());
+    if (!quantity.note.empty())
+        screen.lblNote()->setText(utf8(quantity.note));
+    if (quantity.mode == ConversionMode::Temperature)
+        screen.Temperature()->setText(QStringLiteral("T"));
+
+    FillInList();
+    m_displayScreen.reset();
+}
+
+void InitialScreen::FillInList()
+{
+    TheDisplayScreen &screen = *m_displayScreen;
+    const int count = m_theList->count();
+    for (int i = 0; i < count; ++i) {
+        screen.InitialValueList()->addItem(m_theList->item(i)->text());
+        screen.FinalValueList()->addItem(m_theList->item(i)->text());
+        screen.TheValue()->addItem(m_theValue->item(i)->text());
+    }
+    // Each selection runs that list's click handling at once: the from-unit
+    // first, then the to-unit, whose result is the one the screen opens with.
+    screen.InitialValueList()->setCurrentRow(m_theList->currentRow());
+    screen.FinalValueList()->setCurrentRow(m_theList->currentRow());
+    screen.exec();
+}
+
+void InitialScreen::CmdConstants_Click()
+{
+    if (!m_constants)
+        m_constants = std::make_unique<frmConstants>();
+    m_constants->showModal();
+}
+
+void InitialScreen::EndProgram_Click()
+{
+    close(); // closing the main menu ends the program
+}
+
+void InitialScreen::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+void InitialScreen::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // Only the window's own background opens the About box, not a frame or a control.
+    if (!childAt(event->position().toPoint()))
+        frmAbout::showModal();
+}
+
+} // namespace quantora

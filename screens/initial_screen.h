@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "quantity.h"
+
+#include <QWidget>
+
+#include <map>
+#include <memory>
+
+class QGroupBox;
+class QListWidget;
+class QToolButton;
+
+namespace quantora {
+
+class PictureBox;
+class StretchedImage;
+class TheDisplayScreen;
+class frmConstants;
+
+// The main menu: the program's first and last window. Each of the 31 quantities
+// is a picture with a caption beneath it, grouped in four frames; a click opens
+// the quantity on a conversion screen of its own.
+class InitialScreen : public QWidget {
+    Q_OBJECT
+public:
+    explicit InitialScreen(QWidget *parent = nullptr);
+    ~InitialScreen() override;
+
+    // The start: shows the About box modally, and when it closes places the menu
+    // at its design position and shows it.
+    void load();
+
+    // Copies the loaded quantity from the hidden lists into the conversion
+    // screen, selects the default unit in both of its lists and shows it
+    // modally; returns when it closes.
+    void FillInList();
+
+    // The conversion screen while one is open (for tests); nullptr otherwise.
+    TheDisplayScreen *displayScreen() const { return m_displayScreen.get(); }
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    using TabStops = std::map<int, QWidget *>; // by tab index
+    void buildFrames();
+    void buildQuantityEntries(TabStops &tabStops);
+    void buildOtherControls(TabStops &tabStops);
+
+    // The loading sequence of one quantity, run by its picture and its caption.
+    void openQuantity(const QuantityDef &quantity, const PictureBox &button);
+    void CmdConstants_Click();
+    void EndProgram_Click();
+
+    QGroupBox *m_frames[4] = {};
+    QListWidget *m_theList = nullptr;
+    QListWidget *m_theValue = nullptr;
+    QToolButton *m_endProgram = nullptr;
+    StretchedImage *m_image1 = nullptr;
+    std::unique_ptr<TheDisplayScreen> m_displayScreen;
+    std::unique_ptr<frmConstants> m_constants;
+};
+
+} // namespace quantora

@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: MIT
+#include "the_display_screen.h"
+
+#include "conversion.h"
+#include "design.h"
+#include "factor_text.h"
+#include "frm_about.h"
+#include "lenient_number.h"
+#include "picture_widgets.h"
+#include "result_text.h"
+#include "wrapping_button.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+
+namespace quantora {
+
+namespace {
+
+const QColor red{255, 0, 0};
+const QColor blue{0, 0, 255};
+const QColor resultBackground{255, 255, 128};
+const QColor noteColour{0, 0, 64};
+
+template <typename Widget> Widget *place(Widget *widget, const char *name, QRect geometry)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QListWidget *unitList(QWidget *parent, const char *name, QRect geometry)
+{
+    auto *list = place(new QListWidget(parent), name, geometry);
+    list->setFont(design::font(QStringLiteral("Times New Roman"), 12));
+    design::setTextColour(*list, blue);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+} // namespace
+
+TheDisplayScreen::TheDisplayScreen(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TheDisplayScreen"));
+    setWindowTitle(QStringLiteral("Enter Value To be Converted..."));
+    design::makeFixedDialog(*this, design::size(7470, 4830));
+    buildControls();
+
+    // The load step: fresh factor slots and the window's place.
+    InitialFactor = 1;
+    FinalFactor = 1;
+    design::placeWindow(*this, 1400, 1000);
+    m_decimalSeparator = QLocale().decimalPoint().toStdString();
+}
+
+void TheDisplayScreen::buildControls()
+{
+    // Created in the window's focus order.
+    m_initialValueTxt =
+        place(new QLineEdit(QStringLiteral("1"), this), "InitialValueTxt", design::rect(720, 1440, 2655, 495));
+    m_initialValueTxt->setFont(design::font(QStringLiteral("Arial"), 12.75));
+    design::setTextColour(*m_initialValueTxt, red);
+
+    m_initialValueList = unitList(this, "InitialValueList", design::rect(720, 2040, 2175, 2055));
+
+    m_lblEqualTo = place(new QLabel(this), "LblEqualTo", design::rect(4080, 1440, 2655, 495));
+    m_lblEqualTo->setFont(design::font(QStringLiteral("Arial"), 12.75));
+    m_lblEqualTo->setTextFormat(Qt::PlainText);
+    m_lblEqualTo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lblEqualTo->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_lblEqualTo->setLineWidth(1);
+    design::setBackground(*m_lblEqualTo, resultBackground);
+    design::setTextColour(*m_lblEqualTo, red);
+
+    m_finalValueList = unitList(this, "FinalValueList", design::rect(4440, 2040, 2295, 2055));
+
+    m_hideLengthScreen = place(new WrappingButton(QStringLiteral("Back To Main Menu"), this), "HideLengthScreen",
+                               design::rect(3000, 2640, 1335, 1455));
+    m_hideLengthScreen->setFont(design::font(QStringLiteral("Times New Roman"), 14.25));
+    m_hideLengthScreen->setAutoDefault(false); // neither Enter nor Esc presses it
+    m_hideLengthScreen->setDefault(false);
+
+    m_theValue = place(new QListWidget(this), "TheValue", design::rect(0, 1920, 615, 1980));
+    m_theValue->hide();
+
+    m_label1 = place(new QLabel(QStringLiteral("="), this), "Label1", design::rect(3600, 1440, 285, 555));
+    m_label1->setFont(design::font(QStringLiteral("MS Sans Serif"), 24));
+    design::setTextColour(*m_label1, Qt::black);
+    m_label1->adjustSize();
+
+    m_conversionPcr = place(new PictureBox(this), "ConversionPcr", design::rect(6360, 120, 855, 975));
+    design::setBackground(*m_conversionPcr, design::windowBackground);
+
+    m_lblTitle = place(new QLabel(QStringLiteral("Conversion"), this), "lblTitle", design::rect(240, 120, 6135, 1335));
+    m_lblTitle->setFont(design::font(QStringLiteral("Bookman Old Style"), 24, QFont::Light));
+    m_lblTitle->setTextFormat(Qt::PlainText);
+    m_lblTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_lblTitle->setWordWrap(true);
+    design::setTextColour(*m_lblTitle, Qt::black);
+
+    m_temperature = place(new QLabel(QStringLiteral("F"), this), "Temperature", design::rect(120, 1080, 615, 375));
+    m_temperature->hide();
+
+    m_lblNote = place(new QLabel(this), "lblNote", design::rect(840, 4320, 6015, 375));
+    m_lblNote->setFont(design::font(QStringLiteral("MS Sans Serif"), 12, QFont::Bold));
+    m_lblNote->setTextFormat(Qt::PlainText);
+    m_lblNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    design::setTextColour(*m_lblNote, noteColour);
+
+    setTabOrder(m_initialValueTxt, m_initialValueList);
+    setTabOrder(m_initialValueList, m_finalValueList);
+    setTabOrder(m_finalValueList, m_hideLengthScreen);
+    m_initialValueTxt->setFocus();
+
+    connect(m_initialValueList, &QListWidget::currentRowChanged, this, &TheDisplayScreen::InitialValueList_Click);
+    connect(m_finalValueList, &QListWidget::currentRowChanged, this, &TheDisplayScreen::FinalValueList_Click);
+    connect(m_initialValueTxt, &QLineEdit::textChanged, this, &TheDisplayScreen::InitialValueTxt_Change);
+    m_initialValueTxt->installEventFilter(this);
+    connect(m_hideLengthScreen, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+bool TheDisplayScreen::isRatioMode() const
+{
+    // The mode is read from the hidden label at every event, never cached.
+    return m_temperature->text() == QLatin1String("F");
+}
+
+void TheDisplayScreen::computeAndShow()
+{
+    const double value = readLenientNumber(m_initialValueTxt->text().toStdString());
+    const double result = convertByRatio(value, InitialFactor, FinalFactor);
+    m_lblEqualTo->setText(QString::fromStdString(formatResult(result, m_decimalSeparator)));
+}
+
+void TheDisplayScreen::calculateTemperature()
+{
+    const double value = readLenientNumber(m_initialValueTxt->text().toStdString());
+    InitialFactor = toCelsius(m_initialValueList->currentRow(), value);
+    FinalFactor = fromCelsius(m_finalValueList->currentRow(), InitialFactor);
+    m_lblEqualTo->setText(QString::fromStdString(formatTemperatureResult(FinalFactor, m_decimalSeparator)));
+}
+
+namespace {
+
+// The factor text paired with a list position, read back as a double.
+double factorAt(const QListWidget &factors, int row)
+{
+    const QListWidgetItem *item = factors.item(row);
+    return item ? readFactorText(item->text().toStdString()) : 1.0;
+}
+
+} // namespace
+
+void TheDisplayScreen::InitialValueList_Click()
+{
+    if (!isRatioMode())
+        return calculateTemperature();
+    // A list without a selection (only while it is being filled) keeps the slot.
+    if (m_initialValueList->currentRow() >= 0)
+        InitialFactor = factorAt(*m_theValue, m_initialValueList->currentRow());
+    computeAndShow();
+}
+
+void TheDisplayScreen::FinalValueList_Click()
+{
+    if (!isRatioMode())
+        return calculateTemperature();
+    if (m_finalValueList->currentRow() >= 0)
+        FinalFactor = factorAt(*m_theValue, m_finalValueList->currentRow());
+    computeAndShow();
+}
+
+void TheDisplayScreen::InitialValueTxt_Change()
+{
+    if (!isRatioMode())
+        return calculateTemperature();
+    computeAndShow();
+}
+
+void TheDisplayScreen::InitialValueTxt_LostFocus()
+{
+    InitialValueTxt_Change();
+}
+
+bool TheDisplayScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_initialValueTxt && event->type() == QEvent::FocusOut)
+        InitialValueTxt_LostFocus();
+    return QDialog::eventFilter(watched, event);
+}
+
+void TheDisplayScreen::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // Only the window's own background opens the About box, not its controls.
+    if (!childAt(event->position().toPoint()))
+        frmAbout::showModal();
+}
+
+void TheDisplayScreen::keyPressEvent(QKeyEvent *event)
+{
+    // The screen has no cancel button: Esc does not close it.
+    if (event->key() == Qt::Key_Escape)
+        return event->accept();
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace quantora

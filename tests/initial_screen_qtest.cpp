@@ -1,0 +1,308 @@
+// SPDX-License-Identifier: MIT
+// The main menu driven as a user drives it: start, every quantity by its
+// picture and its caption, the About box, the constants screen and the end.
+#include "design.h"
+#include "initial_screen.h"
+#include "modal_helpers.h"
+#include "picture_widgets.h"
+#include "the_display_screen.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+using namespace quantora;
+using quantora::testing::onNextModal;
+
+namespace {
+
+// What opening each quantity must show, as the design gives it.
+struct Opening {
+    const char *button;
+    const char *label;
+    const char *title;
+    const char *note;
+    const char *defaultUnit;
+    bool temperature;
+};
+
+// clang-format off
+const Opening openings[] = {
+    {"Lengthcmd", "lengthlbl", "Length Conversion", "", "cm", false},
+    {"VolumeCmd", "VolumeLbl", "Volume Conversion", "", "Liter", false},
+    {"MassCmd", "MassLbl", "Mass Conversion", "", "gm", false},
+    {"PressureCmd", "PressureLbl", "Pressure Conversion", "Water at 4'C   and Mercury at 0'C", "dyne/cm²", false},
+    {"TemperatureCmd", "TemperatureLbl", "Temperature Conversion", "", "°C ", true},
+    {"AreaCmd", "AreaLbl", "Area Conversion", "", "cm²", false},
+    {"VelocityCmd", "VelocityLbl", "Velocity Conversion", "", "km/h", false},
+    {"MassFlowRateCmd", "MassFlowRateLbl", "MassFlowrate Conversion", "Year taken as 365 days ", "t/yr", false},
+    {"CmdVolumeFlowRate", "LblVolumeFlowRate", "Volume FlowRate Conversion", "", "Liter/h", false},
+    {"IdealGasVolumeCmd", "IdealGasVolumeLbl", "Ideal Gas Volume Conversion", "", "ft³/lbmol", false},
+    {"DensityCmd", "DensityLbl", "Density Conversion", "Based on 1901  definition of the litre", "kg/m³", false},
+    {"DynamicViscosityCmd", "DynamicViscosityLbl", "Dynamic Viscosity Conversion", "", "µN·s/m²", false},
+    {"CmdKinematicViscosity", "LblKinematicViscosity", "Kinematic Viscosity Conversion", "", "in²/h", false},
+    {"CmdDensityOfHeatFlowRate", "DensityOfHeatFlowRateLbl", "Density Of Heat FlowRate Conversion", "", "W/m²", false},
+    {"ConcentrationCmd", "ConcentrationLbl", "Concentration Conversion", "", "kg/m³", false},
+    {"MolarConcentrationCmd", "MolarConcentrationLbl", "Molar Concentration Conversion", "", "kmol/m³", false},
+    {"IdealGasConstantCmd", "IdealGasConstantLbl", "Ideal Gas Constant Conversion", "", "R", false},
+    {"ArrheniusConstantCmd", "ArrheniusConstantLbl", "Arrhenius Constant Conversion", "", "m³/(kmol·s)", false},
+    {"ActivationEnergyCmd", "ActivationEnergyLbl", "Activation Energy Conversion", "", "J/mol", false},
+    {"CmdSpecificEnergy", "lblSpecificEnergy", "Specific Energy Conversion", "", "ft.lbf/lb", false},
+    {"EnergyCmd", "EnergyLbl", "Energy, Work, Heat Conversion", "", "J", false},
+    {"PowerCmd", "PowerLbl", "Power Conversion", "", "Btu/h", false},
+    {"ForceCmd", "ForceLbl", "Force Conversion", "The kgf is sometimes known as kilopond (kp) ", "pdl", false},
+    {"cmdTorque", "LblTorque", "Torque Conversion", "", "pdl.ft", false},
+    {"CmdStress", "LblStress", "Stress Conversion", "", "dyn/cm²", false},
+    {"SurfaceTensionCmd", "SurfaceTensionLbl", "Surface Tension Conversion", "", "dyne/cm", false},
+    {"CmdCalorificValue", "lblCalorificValue", "Calorific Value Conversion", "", "J/m³", false},
+    {"SpecificHeatCapacityCmd", "SpecificHeatCapacityLbl", "Specific Heat Capacity Conversion", "", "ft.lbf/(lb·°F)", false},
+    {"ThermalConductivityCmd", "ThermalConductivityLbl", "Thermal Conductivity Conversion", "", "Btu·in/(ft²·h·°F)", false},
+    {"HeatTransferCoefficientCmd", "HeatTransferCoefLbl", "Heat Transfer Coefficient Conversion", "", "W/(m²·°C)", false},
+    {"EnthalpyCmd", "EnthalpyLbl", "Enthalpy Conversion", "", "J/g", false},
+};
+// clang-format on
+
+} // namespace
+
+class InitialScreenTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void startShowsTheAboutBoxBeforeTheMenu();
+    void everyQuantityOpensFromItsPictureAndItsCaption_data();
+    void everyQuantityOpensFromItsPictureAndItsCaption();
+    void nextOpeningStartsFresh();
+    void aboutBoxFromBackgroundAndLogo();
+    void doubleClickOnAFrameOrControlIsNotTheBackground();
+    void standardConstantsOpensTheSameScreenEveryTime();
+    void exitProgramEndsTheEventLoop();
+
+private:
+    template <typename T> T *control(const char *name) const
+    {
+        return m_menu->findChild<T *>(QString::fromLatin1(name));
+    }
+
+    std::unique_ptr<InitialScreen> m_menu;
+};
+
+void InitialScreenTest::initTestCase()
+{
+    QLocale::setDefault(QLocale::c());
+    design::installFontSubstitutions();
+    m_menu = std::make_unique<InitialScreen>();
+}
+
+void InitialScreenTest::startShowsTheAboutBoxBeforeTheMenu()
+{
+    bool menuVisibleDuringAbout = true;
+    QString aboutName;
+    const auto seen = onNextModal([&](QWidget *about) {
+        aboutName = about->objectName();
+        menuVisibleDuringAbout = m_menu->isVisible();
+        QTest::keyClick(about, Qt::Key_Return); // OK is the default button
+    });
+    m_menu->load();
+    QVERIFY(*seen);
+    QCOMPARE(aboutName, QStringLiteral("frmAbout"));
+    QVERIFY(!menuVisibleDuringAbout);
+    QVERIFY(m_menu->isVisible());
+    QCOMPARE(m_menu->pos(), QPoint(design::px(1000), design::px(1000)));
+    QCOMPARE(m_menu->windowTitle(), QStringLiteral("Quantora 2.0.0 By Orvandel"));
+    QCOMPARE(m_menu->size(), QSize(design::px(10110), design::px(7020)));
+}
+
+void InitialScreenTest::everyQuantityOpensFromItsPictureAndItsCaption_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("byCaption");
+    for (int row = 0; row < int(std::size(openings)); ++row) {
+        QTest::addRow("%s picture", openings[row].button) << row << false;
+        QTest::addRow("%s caption", openings[row].label) << row << true;
+    }
+}
+
+void InitialScreenTest::everyQuantityOpensFromItsPictureAndItsCaption()
+{
+    QFETCH(int, row);
+    QFETCH(bool, byCaption);
+    const Opening &expected = openings[row];
+    auto *button = control<PictureBox>(expected.button);
+    auto *label = control<ClickableLabel>(expected.label);
+    QVERIFY(button && label);
+    QVERIFY(!button->picture().isNull());
+
+    QString title, note, mode, value, result, from, to, windowTitle;
+    QPoint position;
+    bool samePicture = false, focusInValue = false;
+    int units = 0;
+    const auto seen = onNextModal([&](QWidget *modal) {
+        auto *screen = qobject_cast<TheDisplayScreen *>(modal);
+        QVERIFY(screen);
+        title = screen->lblTitle()->text();
+        note = screen->lblNote()->text();
+        mode = screen->Temperature()->text();
+        value = screen->findChild<QLineEdit *>("InitialValueTxt")->text();
+        result = screen->findChild<QLabel *>("LblEqualTo")->text();
+        from = screen->InitialValueList()->currentItem()->text();
+        to = screen->FinalValueList()->currentItem()->text();
+        units = screen->InitialValueList()->count();
+        samePicture = screen->ConversionPcr()->picture().toImage() == button->picture().toImage();
+        position = screen->pos();
+        windowTitle = screen->windowTitle();
+        focusInValue = screen->focusWidget() == screen->findChild<QLineEdit *>("InitialValueTxt");
+        QTest::mouseClick(screen->findChild<QPushButton *>("HideLengthScreen"), Qt::LeftButton);
+    });
+    QTest::mouseClick(byCaption ? static_cast<QWidget *>(label) : button, Qt::LeftButton);
+
+    QVERIFY(*seen);
+    QCOMPARE(title, QString::fromUtf8(expected.title));
+    QCOMPARE(note, QString::fromUtf8(expected.note));
+    QCOMPARE(mode, expected.temperature ? QStringLiteral("T") : QStringLiteral("F"));
+    QCOMPARE(value, QStringLiteral("1"));
+    QCOMPARE(result, expected.temperature ? QStringLiteral("1") : QStringLiteral("1."));
+    QCOMPARE(from, QString::fromUtf8(expected.defaultUnit));
+    QCOMPARE(to, QString::fromUtf8(expected.defaultUnit));
+    QVERIFY(samePicture);
+    QVERIFY(focusInValue);
+    QCOMPARE(position, QPoint(design::px(1400), design::px(1000)));
+    QCOMPARE(windowTitle, QStringLiteral("Enter Value To be Converted..."));
+    // Back destroys the conversion screen; the hidden lists keep the quantity.
+    QVERIFY(!m_menu->displayScreen());
+    QCOMPARE(control<QListWidget>("TheList")->count(), units);
+    QCOMPARE(control<QListWidget>("TheValue")->count(), units);
+    QVERIFY(control<QListWidget>("TheList")->isHidden());
+}
+
+void InitialScreenTest::nextOpeningStartsFresh()
+{
+    // Pressure (with a note) after a typed value and a changed unit, then Length
+    // (no note), then Temperature and back to a ratio quantity.
+    onNextModal([](QWidget *screen) {
+        auto *value = screen->findChild<QLineEdit *>("InitialValueTxt");
+        value->setText("42");
+        screen->findChild<QListWidget *>("FinalValueList")->setCurrentRow(3);
+        screen->close(); // the title bar's close acts as Back
+    });
+    QTest::mouseClick(control<PictureBox>("PressureCmd"), Qt::LeftButton);
+
+    QString title, note, value, result, mode;
+    int toRow = -1;
+    auto inspect = [&](QWidget *modal) {
+        auto *screen = qobject_cast<TheDisplayScreen *>(modal);
+        title = screen->lblTitle()->text();
+        note = screen->lblNote()->text();
+        mode = screen->Temperature()->text();
+        value = screen->findChild<QLineEdit *>("InitialValueTxt")->text();
+        result = screen->findChild<QLabel *>("LblEqualTo")->text();
+        toRow = screen->FinalValueList()->currentRow();
+    };
+    onNextModal(inspect);
+    QTest::mouseClick(control<PictureBox>("PressureCmd"), Qt::LeftButton);
+    QCOMPARE(title, QStringLiteral("Pressure Conversion"));
+    QCOMPARE(value, QStringLiteral("1"));
+    QCOMPARE(toRow, 0);
+    QCOMPARE(result, QStringLiteral("1."));
+
+    onNextModal(inspect);
+    QTest::mouseClick(control<PictureBox>("Lengthcmd"), Qt::LeftButton);
+    QCOMPARE(title, QStringLiteral("Length Conversion"));
+    QCOMPARE(note, QString());
+
+    onNextModal(inspect);
+    QTest::mouseClick(control<PictureBox>("TemperatureCmd"), Qt::LeftButton);
+    QCOMPARE(mode, QStringLiteral("T"));
+    onNextModal(inspect);
+    QTest::mouseClick(control<PictureBox>("AreaCmd"), Qt::LeftButton);
+    QCOMPARE(mode, QStringLiteral("F"));
+    QCOMPARE(title, QStringLiteral("Area Conversion"));
+}
+
+void InitialScreenTest::aboutBoxFromBackgroundAndLogo()
+{
+    for (const QPoint background : {QPoint(668, 50), QPoint(10, 462)}) {
+        QVERIFY(!m_menu->childAt(background));
+        const auto seen =
+            onNextModal([](QWidget *about) { QCOMPARE(about->objectName(), QStringLiteral("frmAbout")); });
+        QTest::mouseDClick(m_menu.get(), Qt::LeftButton, {}, background);
+        QVERIFY(*seen);
+    }
+    const auto seen = onNextModal([](QWidget *about) { QCOMPARE(about->objectName(), QStringLiteral("frmAbout")); });
+    QTest::mouseClick(control<StretchedImage>("Image1"), Qt::LeftButton);
+    QVERIFY(*seen);
+
+    // From the conversion screen's background too; the screen is unchanged after.
+    QString resultAfter;
+    bool aboutSeen = false;
+    onNextModal([&](QWidget *screen) {
+        screen->findChild<QLineEdit *>("InitialValueTxt")->setText("2");
+        const auto about = onNextModal([](QWidget *) {}, screen);
+        QTest::mouseDClick(screen, Qt::LeftButton, {}, QPoint(5, 5));
+        aboutSeen = about->seen;
+        resultAfter = screen->findChild<QLabel *>("LblEqualTo")->text();
+    });
+    QTest::mouseClick(control<PictureBox>("Lengthcmd"), Qt::LeftButton);
+    QVERIFY(aboutSeen);
+    QCOMPARE(resultAfter, QStringLiteral("2."));
+}
+
+void InitialScreenTest::doubleClickOnAFrameOrControlIsNotTheBackground()
+{
+    for (const char *name : {"Frame1", "lengthlbl", "FlowRelated", "EndProgram"}) {
+        auto *target = m_menu->findChild<QWidget *>(QString::fromLatin1(name));
+        QVERIFY2(target, name);
+        const auto seen = onNextModal([](QWidget *) {});
+        // A frame's own empty corner, or the middle of a control.
+        const QPoint at =
+            qstrcmp(name, "Frame1") == 0 || qstrcmp(name, "FlowRelated") == 0 ? QPoint(3, 60) : target->rect().center();
+        QTest::mouseDClick(target, Qt::LeftButton, {}, at);
+        QTest::qWait(50);
+        seen->cancel();
+        QVERIFY2(!*seen, name);
+    }
+}
+
+void InitialScreenTest::standardConstantsOpensTheSameScreenEveryTime()
+{
+    QWidget *first = nullptr;
+    QPoint firstPosition;
+    auto seen = onNextModal([&](QWidget *constants) {
+        first = constants;
+        firstPosition = constants->pos();
+        QCOMPARE(constants->objectName(), QStringLiteral("frmConstants"));
+        QTest::mouseClick(constants->findChild<QWidget *>("OKButton"), Qt::LeftButton);
+    });
+    QTest::mouseClick(control<PictureBox>("CmdConstants"), Qt::LeftButton);
+    QVERIFY(*seen);
+    QVERIFY(first && first->isHidden());
+
+    QWidget *second = nullptr;
+    QPoint secondPosition;
+    seen = onNextModal([&](QWidget *constants) {
+        second = constants;
+        secondPosition = constants->pos();
+    });
+    QTest::mouseClick(control<ClickableLabel>("LblConstants"), Qt::LeftButton);
+    QVERIFY(*seen);
+    QCOMPARE(second, first);
+    QCOMPARE(secondPosition, firstPosition);
+}
+
+void InitialScreenTest::exitProgramEndsTheEventLoop()
+{
+    QTimer::singleShot(0, this, [this] { QTest::mouseClick(control<QToolButton>("EndProgram"), Qt::LeftButton); });
+    QTimer guard; // ends the loop with another status if Exit Program did not
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, this, [] { QCoreApplication::exit(1); });
+    guard.start(5000);
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(!m_menu->isVisible());
+    QCOMPARE(control<QToolButton>("EndProgram")->text(), QStringLiteral("Exit Program"));
+}
+
+QTEST_MAIN(InitialScreenTest)
+#include "initial_screen_qtest.moc"

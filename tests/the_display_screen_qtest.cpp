@@ -1,0 +1,255 @@
+// SPDX-License-Identifier: MIT
+// The conversion screen's live result, driven through the keyboard and mouse
+// on a screen opened from the main menu.
+#include "design.h"
+#include "initial_screen.h"
+#include "modal_helpers.h"
+#include "picture_widgets.h"
+#include "the_display_screen.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace quantora;
+using quantora::testing::onNextModal;
+
+namespace {
+
+// The controls of an open conversion screen.
+struct Screen {
+    TheDisplayScreen *window;
+    QLineEdit *value;
+    QListWidget *from;
+    QListWidget *to;
+    QLabel *result;
+
+    explicit Screen(QWidget *modal)
+        : window(qobject_cast<TheDisplayScreen *>(modal)), value(modal->findChild<QLineEdit *>("InitialValueTxt")),
+          from(modal->findChild<QListWidget *>("InitialValueList")),
+          to(modal->findChild<QListWidget *>("FinalValueList")), result(modal->findChild<QLabel *>("LblEqualTo"))
+    {
+    }
+
+    // Selects a unit as the user does, with a click on its row.
+    static void pick(QListWidget *list, int row)
+    {
+        list->scrollToItem(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    }
+
+    void retype(const QString &text) const
+    {
+        value->selectAll();
+        QTest::keyClick(value, Qt::Key_Delete);
+        QTest::keyClicks(value, text);
+    }
+};
+
+} // namespace
+
+class TheDisplayScreenTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init() { QLocale::setDefault(QLocale::c()); }
+    void everyKeystrokeRecomputes_data();
+    void everyKeystrokeRecomputes();
+    void changingOneUnitKeepsTheOther();
+    void outOfRangeAndBackAgain();
+    void lostFocusRecomputesWithTheModeOfThatMoment();
+    void keyboardSelectsUnitsAndEscDoesNotClose();
+    void doubleClickOnControlsDoesNotOpenTheAboutBox();
+    void resultFollowsTheLocaleWhileTypingStaysWithPoint();
+
+private:
+    // Opens a quantity by its picture and runs `inside` on its screen.
+    void withQuantity(const char *button, const std::function<void(Screen &)> &inside)
+    {
+        const auto seen = onNextModal([&](QWidget *modal) {
+            Screen screen(modal);
+            QVERIFY(screen.window && screen.value && screen.from && screen.to && screen.result);
+            inside(screen);
+        });
+        QTest::mouseClick(m_menu->findChild<PictureBox *>(QString::fromLatin1(button)), Qt::LeftButton);
+        QVERIFY2(*seen, button);
+    }
+
+    std::unique_ptr<InitialScreen> m_menu;
+};
+
+void TheDisplayScreenTest::initTestCase()
+{
+    design::installFontSubstitutions();
+    m_menu = std::make_unique<InitialScreen>();
+    m_menu->show();
+}
+
+void TheDisplayScreenTest::everyKeystrokeRecomputes_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("results"); // after each keystroke
+
+    QTest::newRow("cm to in") << "Lengthcmd" << 1 << 5 << "2.54"
+                              << QStringList{"0.7874015748", "0.7874015748", "0.9842519685", "1."};
+    QTest::newRow("negative m to cm") << "Lengthcmd" << 3 << 1 << "-5" << QStringList{"0.", "-500."};
+    QTest::newRow("blank and comma") << "Lengthcmd" << 1 << 1 << "1 0,5"
+                                     << QStringList{"1.", "1.", "10.", "10.", "10."};
+    QTest::newRow("no number") << "MassCmd" << 0 << 5 << "abc" << QStringList{"0.", "0.", "0."};
+    QTest::newRow("exponent") << "EnergyCmd" << 12 << 0 << "1e3" << QStringList{"0.0000001", "0.0000001", "0.0001"};
+    QTest::newRow("C to F") << "TemperatureCmd" << 0 << 1 << "100" << QStringList{"33.8", "50", "212"};
+    QTest::newRow("F to C") << "TemperatureCmd" << 1 << 0 << "0" << QStringList{"-17.7777777777778"};
+    QTest::newRow("C to R") << "TemperatureCmd" << 0 << 3 << "0" << QStringList{"491.67"};
+    QTest::newRow("R to R") << "TemperatureCmd" << 3 << 3 << "1" << QStringList{"0.999999999999977"};
+}
+
+void TheDisplayScreenTest::everyKeystrokeRecomputes()
+{
+    QFETCH(QString, button);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, results);
+    QStringList shown;
+    withQuantity(button.toLatin1(), [&](Screen &screen) {
+        Screen::pick(screen.from, from);
+        Screen::pick(screen.to, to);
+        screen.value->setFocus();
+        screen.value->selectAll();
+        QTest::keyClick(screen.value, Qt::Key_Delete);
+        for (const QChar c : typed) {
+            QTest::keyClicks(screen.value, QString(c));
+            shown << screen.result->text();
+        }
+    });
+    QCOMPARE(shown, results);
+}
+
+void TheDisplayScreenTest::changingOneUnitKeepsTheOther()
+{
+    QStringList shown;
+    withQuantity("Lengthcmd", [&](Screen &screen) {
+        Screen::pick(screen.from, 5); // in
+        shown << screen.result->text();
+        Screen::pick(screen.to, 3); // m
+        shown << screen.result->text();
+        Screen::pick(screen.from, 6); // ft
+        shown << screen.result->text();
+        screen.retype("3");
+        shown << screen.result->text();
+        Screen::pick(screen.from, 7); // mile, in km next
+        Screen::pick(screen.to, 4);
+        screen.retype("1");
+        shown << screen.result->text();
+    });
+    QCOMPARE(shown, (QStringList{"2.54", "0.0254", "0.3048", "0.9144", "1.609344"}));
+}
+
+void TheDisplayScreenTest::outOfRangeAndBackAgain()
+{
+    QStringList shown;
+    withQuantity("AreaCmd", [&](Screen &screen) {
+        Screen::pick(screen.from, 4); // km²
+        Screen::pick(screen.to, 0);   // mm²
+        screen.retype("1e308");
+        shown << screen.result->text();
+        QTest::keyClick(screen.value, Qt::Key_Backspace); // 1e30
+        shown << screen.result->text();
+        screen.retype("1e400");
+        shown << screen.result->text();
+        screen.retype("2");
+        shown << screen.result->text();
+    });
+    QCOMPARE(shown, (QStringList{"Out of range", "1" + QString(42, '0') + ".", "Out of range", "2000000000000."}));
+
+    withQuantity("TemperatureCmd", [&](Screen &screen) {
+        screen.retype("1e400");
+        shown << screen.result->text();
+        screen.retype("-40");
+        Screen::pick(screen.to, 1);
+        shown << screen.result->text();
+    });
+    QCOMPARE(shown.mid(4), (QStringList{"Out of range", "-40"}));
+}
+
+void TheDisplayScreenTest::lostFocusRecomputesWithTheModeOfThatMoment()
+{
+    QString before, after;
+    withQuantity("Lengthcmd", [&](Screen &screen) {
+        Screen::pick(screen.to, 5);
+        screen.value->setFocus();
+        before = screen.result->text();
+        // The mode is read at every event: with the mode label switched to
+        // temperature, losing focus converts by position through Celsius
+        // (position 1 to 5 takes °F to °R: 1 °F is 460.67 °R).
+        screen.window->Temperature()->setText("T");
+        screen.to->setFocus();
+        after = screen.result->text();
+    });
+    QCOMPARE(before, QStringLiteral("0.3937007874"));
+    QCOMPARE(after, QStringLiteral("460.67"));
+}
+
+void TheDisplayScreenTest::keyboardSelectsUnitsAndEscDoesNotClose()
+{
+    QStringList shown;
+    bool openAfterKeys = false;
+    withQuantity("VelocityCmd", [&](Screen &screen) {
+        screen.to->setFocus();
+        QTest::keyClick(screen.to, Qt::Key_Down); // cm/s
+        shown << screen.result->text();
+        QTest::keyClick(screen.to, Qt::Key_End); // yard/s
+        shown << screen.result->text();
+        QTest::keyClick(screen.window, Qt::Key_Escape);
+        QTest::keyClick(screen.value, Qt::Key_Return);
+        openAfterKeys = screen.window->isVisible();
+    });
+    QCOMPARE(shown, (QStringList{"27.7777777778", "0.3037814718"}));
+    QVERIFY(openAfterKeys);
+}
+
+void TheDisplayScreenTest::doubleClickOnControlsDoesNotOpenTheAboutBox()
+{
+    QStringList opened;
+    withQuantity("MassCmd", [&](Screen &screen) {
+        for (const char *name : {"InitialValueTxt", "InitialValueList", "LblEqualTo", "lblTitle", "ConversionPcr"}) {
+            auto *control = screen.window->findChild<QWidget *>(QString::fromLatin1(name));
+            const auto about = onNextModal([](QWidget *) {}, screen.window);
+            QTest::mouseDClick(control, Qt::LeftButton, {}, QPoint(3, 3));
+            QTest::qWait(20);
+            about->cancel();
+            if (about->seen)
+                opened << name;
+        }
+    });
+    QCOMPARE(opened, QStringList());
+}
+
+void TheDisplayScreenTest::resultFollowsTheLocaleWhileTypingStaysWithPoint()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QStringList shown;
+    withQuantity("Lengthcmd", [&](Screen &screen) {
+        Screen::pick(screen.from, 5); // in
+        shown << screen.result->text();
+        screen.retype("2,5"); // the comma ends the number: 2
+        shown << screen.result->text();
+        screen.retype("0.5");
+        shown << screen.result->text();
+    });
+    withQuantity("TemperatureCmd", [&](Screen &screen) {
+        Screen::pick(screen.from, 1);
+        screen.retype("0");
+        shown << screen.result->text();
+    });
+    QCOMPARE(shown, (QStringList{"2,54", "5,08", "1,27", "-17,7777777777778"}));
+}
+
+QTEST_MAIN(TheDisplayScreenTest)
+#include "the_display_screen_qtest.moc"
