@@ -77,6 +77,10 @@ ClickableLabel *captionLabel(QWidget *parent, const QString &name, const QString
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         break;
     }
+    // A substitute face may be wider than the designed one and wrap onto one
+    // more line; the box then grows downwards rather than cut the caption off.
+    if (label->wordWrap())
+        label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
     return label;
 }
 

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+// Draws the README's screenshots with the program's own windows:
+//   make_screenshots OUTPUT_DIR
+// Run it on the offscreen platform (scripts/screenshots does).
+#include "design.h"
+#include "initial_screen.h"
+#include "picture_widgets.h"
+#include "pictures.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+
+using namespace quantora;
+
+namespace {
+
+// Runs `inside` on the next modal window from a timer, then closes it.
+void onNextModal(std::function<void(QWidget *)> inside)
+{
+    auto *timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, inside] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            inside(modal);
+            modal->close();
+        }
+    });
+    timer->start(10);
+}
+
+bool save(QWidget *window, const QDir &dir, const QString &name)
+{
+    const QString path = dir.filePath(name);
+    const bool saved = window->grab().save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+    return saved;
+}
+
+void pick(QListWidget *list, int row)
+{
+    list->setCurrentRow(row);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_screenshots OUTPUT_DIR\n");
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    design::installFontSubstitutions();
+    QApplication::setWindowIcon(windowIcon());
+    bool ok = true;
+
+    InitialScreen menu;
+    onNextModal([&](QWidget *about) { ok &= save(about, dir, QStringLiteral("about-box.png")); });
+    menu.load();
+    ok &= save(&menu, dir, QStringLiteral("main-menu.png"));
+
+    onNextModal([&](QWidget *screen) {
+        pick(screen->findChild<QListWidget *>(QStringLiteral("InitialValueList")), 2); // lbf/ft²
+        pick(screen->findChild<QListWidget *>(QStringLiteral("FinalValueList")), 10);  // bar
+        auto *value = screen->findChild<QLineEdit *>(QStringLiteral("InitialValueTxt"));
+        value->setText(QStringLiteral("2500"));
+        ok &= save(screen, dir, QStringLiteral("conversion-screen.png"));
+    });
+    QTest::mouseClick(menu.findChild<PictureBox *>(QStringLiteral("PressureCmd")), Qt::LeftButton);
+
+    onNextModal([&](QWidget *constants) { ok &= save(constants, dir, QStringLiteral("constants-screen.png")); });
+    QTest::mouseClick(menu.findChild<PictureBox *>(QStringLiteral("CmdConstants")), Qt::LeftButton);
+    return ok ? 0 : 1;
+}
