@@ -8,6 +8,8 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quantora.Quantora"));
     quantora::design::installFontSubstitutions();
     QApplication::setWindowIcon(quantora::windowIcon());
 
