@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: MIT
+#include "frm_about.h"
+
+#include "app_identity.h"
+#include "design.h"
+#include "picture_widgets.h"
+#include "pictures.h"
+#include "start_sys_info.h"
+#include "system_registry.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace quantora {
+
+namespace {
+
+const QString description = QStringLiteral(
+    "A Quantora that  makes conversion between various engineering units easy .  The program is constructed in "
+    "such away that it gives the equivalent measurement  by moving the pointer to the required unit....");
+
+const QColor lineGrey{128, 128, 128};
+const QColor lineWhite{255, 255, 255};
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry, qreal points)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(geometry);
+    label->setFont(design::font(QStringLiteral("MS Sans Serif"), points));
+    design::setBackground(*label, design::windowBackground);
+    design::setTextColour(*label, Qt::black);
+    return label;
+}
+
+QWidget *makeLine(QWidget *parent, const char *name, QRect geometry, const QColor &colour)
+{
+    auto *line = new QWidget(parent);
+    line->setObjectName(QLatin1String(name));
+    line->setGeometry(geometry);
+    design::setBackground(*line, colour);
+    return line;
+}
+
+// Registry text is in the system's 8-bit code page (UTF-8 on Linux).
+QString fromSystemText(std::string_view text)
+{
+    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget *parent) : frmAbout(systemOperations(), parent) {}
+
+frmAbout::frmAbout(SysInfoOperations operations, QWidget *parent) : QDialog(parent), m_operations(std::move(operations))
+{
+    const SysInfoOperations system = systemOperations();
+    if (!m_operations.registry)
+        m_operations.registry = system.registry;
+    if (!m_operations.fileExists)
+        m_operations.fileExists = system.fileExists;
+    if (!m_operations.startProgram)
+        m_operations.startProgram = system.startProgram;
+    if (!m_operations.showMessage)
+        m_operations.showMessage = system.showMessage;
+
+    setObjectName(QStringLiteral("frmAbout"));
+    design::makeFixedDialog(*this, design::size(5730, 3555));
+    // The design position is that of the client area, which is what setGeometry places.
+    setGeometry(QRect(QPoint(design::px(2340), design::px(1935)), size()));
+    createControls();
+    load();
+}
+
+void frmAbout::createControls()
+{
+    // Siblings stack in creation order: the labels and lines in their drawing
+    // order, then the picture box and the buttons above them all.
+    Label1 = makeLabel(this, "Label1", QStringLiteral("Orvandel"), design::rect(3600, 2520, 1845, 225), 9.75);
+    // The etched separator from 90 (grey) and 105 (white) to 5654 twips: the
+    // white line lies over the grey one, one pixel lower, so the grey stays
+    // visible above it.
+    const int lineTop = design::px(2880);
+    const int lineEnd = design::px(5654);
+    makeLine(this, "Line1_1", QRect(design::px(90), lineTop, lineEnd - design::px(90) + 1, 1), lineGrey);
+    lblDescription = makeLabel(this, "lblDescription", description, design::rect(240, 1560, 5085, 1290), 9.75);
+    lblDescription->setWordWrap(true);
+    lblTitle = makeLabel(this, "lblTitle", QStringLiteral("Title"), design::rect(3120, 360, 915, 555), 24);
+    lblTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    makeLine(this, "Line1_0", QRect(design::px(105), lineTop + 1, lineEnd - design::px(105) + 1, 2), lineWhite);
+    lblVersion = makeLabel(this, "lblVersion", QStringLiteral("V"), design::rect(2640, 1200, 2445, 225), 9.75);
+
+    picIcon = new PictureBox(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setGeometry(design::rect(360, 240, 1305, 1290));
+    design::setBackground(*picIcon, design::windowBackground);
+    picIcon->setFocusPolicy(Qt::TabFocus);
+    // The logo at its own size (836 x 940 units at 150 per inch), cut off by the box.
+    picIcon->setPicture(renderPicture(pictureResource(QStringLiteral("logo")), QSize(535, 602)));
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(design::rect(2760, 3000, 1260, 465));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::accept);
+
+    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    cmdSysInfo->setGeometry(design::rect(4260, 3000, 1245, 465));
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
+
+    setTabOrder(cmdOK, picIcon);
+    setTabOrder(picIcon, cmdSysInfo);
+    cmdOK->setFocus();
+}
+
+void frmAbout::load()
+{
+    const QString title = QString::fromUtf8(applicationTitle);
+    setWindowTitle(QStringLiteral("About ") + title);
+    lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(versionMajor).arg(versionMinor).arg(versionRevision));
+    lblTitle->setText(title);
+    // The title label keeps its left edge and takes the width of its text.
+    lblTitle->resize(lblTitle->sizeHint().width(), lblTitle->height());
+}
+
+void frmAbout::reject()
+{
+    cmdOK->click();
+}
+
+void frmAbout::showModal()
+{
+    frmAbout box;
+    box.exec();
+}
+
+SysInfoOperations frmAbout::systemOperations()
+{
+    SysInfoOperations operations;
+    operations.registry = sysinfo::systemRegistry();
+    // Only a regular file counts, not a folder of that name.
+    operations.fileExists = [](const QString &path) { return QFileInfo(path).isFile(); };
+    operations.startProgram = [](const QString &program) { return QProcess::startDetached(program, {}); };
+    operations.showMessage = [](QWidget *parent, const QString &caption, const QString &text) {
+        QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
+        box.exec();
+    };
+    return operations;
+}
+
+void frmAbout::StartSysInfo()
+{
+    const sysinfo::SysInfoActions actions{
+        [this](const std::string &path) { return m_operations.fileExists(fromSystemText(path)); },
+        [this](const std::string &program) { return m_operations.startProgram(fromSystemText(program)); },
+        [this](std::string_view text) {
+            m_operations.showMessage(this, QString::fromUtf8(applicationTitle), fromSystemText(text));
+        },
+    };
+    sysinfo::StartSysInfo(*m_operations.registry, actions);
+}
+
+} // namespace quantora

@@ -1,2 +1,0 @@
-// SPDX-License-Identifier: MIT
-// Replaced by the system-information lookup.

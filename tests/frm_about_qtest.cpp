@@ -1,0 +1,294 @@
+// SPDX-License-Identifier: MIT
+#include "design.h"
+#include "frm_about.h"
+#include "path_registry.h"
+#include "picture_widgets.h"
+#include "registry.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace quantora;
+
+namespace {
+
+const QString unavailable = QStringLiteral("System Information Is Unavailable At This Time");
+
+// Stands in for the system: records what the About box asks of it.
+struct FakeSystem {
+    std::shared_ptr<const sysinfo::Registry> registry = std::make_shared<sysinfo::InMemoryRegistry>();
+    bool startSucceeds = true;
+    QStringList started;
+    struct Message {
+        QWidget *parent;
+        QString caption;
+        QString text;
+    };
+    QList<Message> messages;
+
+    // hardinfo is installed in /usr/bin and nothing else.
+    void installHardinfo()
+    {
+        registry = std::make_shared<sysinfo::PathRegistry>(
+            "/usr/local/bin:/usr/bin", [](const std::string &file) { return file == "/usr/bin/hardinfo"; });
+    }
+
+    // The operations; with realMessageBox, the real message box is shown.
+    SysInfoOperations operations(bool realMessageBox = false)
+    {
+        SysInfoOperations ops;
+        ops.registry = registry;
+        ops.fileExists = [](const QString &) { return false; };
+        ops.startProgram = [this](const QString &program) {
+            started << program;
+            return startSucceeds;
+        };
+        if (!realMessageBox)
+            ops.showMessage = [this](QWidget *parent, const QString &caption, const QString &text) {
+                messages.push_back({parent, caption, text});
+            };
+        return ops;
+    }
+};
+
+template <typename T> T *control(const QWidget &box, const char *name)
+{
+    auto *widget = box.findChild<T *>(QLatin1String(name));
+    if (!widget)
+        qFatal("control %s missing", name);
+    return widget;
+}
+
+enum class CloseBy { enter, keypadEnter, escape, titleBar };
+
+} // namespace
+
+Q_DECLARE_METATYPE(CloseBy)
+
+class FrmAboutTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { design::installFontSubstitutions(); }
+
+    void captionsAndTexts()
+    {
+        FakeSystem system;
+        frmAbout box(system.operations());
+        QCOMPARE(box.objectName(), QStringLiteral("frmAbout"));
+        QCOMPARE(box.windowTitle(), QStringLiteral("About Quantora"));
+        QCOMPARE(control<QLabel>(box, "lblTitle")->text(), QStringLiteral("Quantora"));
+        QCOMPARE(control<QLabel>(box, "lblVersion")->text(), QStringLiteral("Version 2.0.0"));
+        QCOMPARE(control<QLabel>(box, "Label1")->text(), QStringLiteral("Orvandel"));
+        QCOMPARE(control<QLabel>(box, "lblDescription")->text(),
+                 QStringLiteral("A Quantora that  makes conversion between various engineering units easy .  The "
+                                "program is constructed in such away that it gives the equivalent measurement  by "
+                                "moving the pointer to the required unit...."));
+        QCOMPARE(control<QPushButton>(box, "cmdOK")->text(), QStringLiteral("OK"));
+        QCOMPARE(control<QPushButton>(box, "cmdSysInfo")->text(), QStringLiteral("&System Info..."));
+        QVERIFY(control<QPushButton>(box, "cmdOK")->isDefault());
+        QVERIFY(control<QLabel>(box, "lblDescription")->wordWrap());
+        QCOMPARE(control<QLabel>(box, "lblTitle")->font().pointSizeF(), 24.0);
+        QCOMPARE(control<QLabel>(box, "lblVersion")->font().pointSizeF(), 9.75);
+        QCOMPARE(box.palette().color(QPalette::Window), QColor(128, 128, 255));
+    }
+
+    void geometry_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("pixels");
+        // Design twips divided by 15.
+        QTest::newRow("picIcon") << "picIcon" << QRect(24, 16, 87, 86);
+        QTest::newRow("cmdOK") << "cmdOK" << QRect(184, 200, 84, 31);
+        QTest::newRow("cmdSysInfo") << "cmdSysInfo" << QRect(284, 200, 83, 31);
+        QTest::newRow("Label1") << "Label1" << QRect(240, 168, 123, 15);
+        QTest::newRow("lblDescription") << "lblDescription" << QRect(16, 104, 339, 86);
+        QTest::newRow("lblVersion") << "lblVersion" << QRect(176, 80, 163, 15);
+    }
+
+    void geometry()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, pixels);
+        FakeSystem system;
+        frmAbout box(system.operations());
+        QCOMPARE(control<QWidget>(box, name.toLatin1().constData())->geometry(), pixels);
+    }
+
+    void windowFrameAndTitleWidth()
+    {
+        FakeSystem system;
+        frmAbout box(system.operations());
+        QCOMPARE(box.size(), QSize(382, 237));
+        QCOMPARE(box.minimumSize(), box.maximumSize());
+        QCOMPARE(box.geometry().topLeft(), QPoint(156, 129));
+
+        // The title keeps its left edge and height and takes the width of its text.
+        const QLabel *title = control<QLabel>(box, "lblTitle");
+        QCOMPARE(title->pos(), QPoint(208, 24));
+        QCOMPARE(title->height(), 37);
+        QVERIFY(title->width() >= title->fontMetrics().horizontalAdvance(QStringLiteral("Quantora")));
+        QVERIFY(title->geometry().right() < box.width());
+
+        // The logo at its own size of 5.57 x 6.27 inches, larger than the box that clips it.
+        QCOMPARE(control<PictureBox>(box, "picIcon")->picture().deviceIndependentSize(), QSizeF(535, 602));
+    }
+
+    void stacking()
+    {
+        FakeSystem system;
+        frmAbout box(system.operations());
+        // The description covers Label1 except for its right-most 120 twips.
+        QCOMPARE(box.childAt(250, 170)->objectName(), QStringLiteral("lblDescription"));
+        QCOMPARE(box.childAt(354, 170)->objectName(), QStringLiteral("lblDescription"));
+        QCOMPARE(box.childAt(356, 170)->objectName(), QStringLiteral("Label1"));
+        // The etched separator: grey above, white below it.
+        QCOMPARE(box.childAt(100, 192)->objectName(), QStringLiteral("Line1_1"));
+        QCOMPARE(box.childAt(100, 193)->objectName(), QStringLiteral("Line1_0"));
+    }
+
+    void tabOrder()
+    {
+        FakeSystem system;
+        frmAbout box(system.operations());
+        box.show();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("picIcon"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdSysInfo"));
+    }
+
+    void closesThroughOk_data()
+    {
+        QTest::addColumn<CloseBy>("how");
+        QTest::newRow("Enter") << CloseBy::enter;
+        QTest::newRow("keypad Enter") << CloseBy::keypadEnter;
+        QTest::newRow("Esc") << CloseBy::escape;
+        QTest::newRow("title bar") << CloseBy::titleBar;
+    }
+
+    void closesThroughOk()
+    {
+        QFETCH(CloseBy, how);
+        FakeSystem system;
+        frmAbout box(system.operations());
+        QSignalSpy okClicks(control<QPushButton>(box, "cmdOK"), &QPushButton::clicked);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+
+        QWidget *focus = QApplication::focusWidget();
+        switch (how) {
+        case CloseBy::enter:
+            QTest::keyClick(focus, Qt::Key_Return);
+            break;
+        case CloseBy::keypadEnter:
+            QTest::keyClick(focus, Qt::Key_Enter, Qt::KeypadModifier);
+            break;
+        case CloseBy::escape:
+            QTest::keyClick(focus, Qt::Key_Escape);
+            break;
+        case CloseBy::titleBar:
+            box.close();
+            break;
+        }
+        QTRY_VERIFY(!box.isVisible());
+        QCOMPARE(okClicks.count(), 1);
+        QCOMPARE(box.result(), int(QDialog::Accepted));
+        QVERIFY(system.started.isEmpty());
+    }
+
+    void altSPressesSystemInfo()
+    {
+        FakeSystem system;
+        system.installHardinfo();
+        frmAbout box(system.operations());
+        box.show();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QTest::keyClick(&box, Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(system.started, QStringList{QStringLiteral("/usr/bin/hardinfo")});
+        QVERIFY(system.messages.isEmpty());
+        QVERIFY(box.isVisible());
+    }
+
+    void messageBoxWhenNothingFound()
+    {
+        FakeSystem system;
+        frmAbout box(system.operations(true));
+        box.show();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+
+        QString caption, text;
+        QMessageBox::Icon icon = QMessageBox::Critical;
+        QMessageBox::StandardButtons buttons;
+        QWidget *parent = nullptr;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&] {
+            if (auto *message = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                caption = message->windowTitle();
+                text = message->text();
+                icon = message->icon();
+                buttons = message->standardButtons();
+                parent = message->parentWidget();
+                message->button(QMessageBox::Ok)->click();
+            }
+        });
+        closer.start(20);
+        control<QPushButton>(box, "cmdSysInfo")->click();
+        closer.stop();
+
+        QCOMPARE(caption, QStringLiteral("Quantora"));
+        QCOMPARE(text, unavailable);
+        QCOMPARE(icon, QMessageBox::NoIcon);
+        QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(parent, &box);
+        QVERIFY(system.started.isEmpty());
+        QVERIFY(box.isVisible()); // the About box stays open
+    }
+
+    void failedStartShowsMessage()
+    {
+        FakeSystem system;
+        system.installHardinfo();
+        system.startSucceeds = false;
+        frmAbout box(system.operations());
+        control<QPushButton>(box, "cmdSysInfo")->click();
+        QCOMPARE(system.started, QStringList{QStringLiteral("/usr/bin/hardinfo")});
+        QCOMPARE(system.messages.size(), 1);
+        QCOMPARE(system.messages.front().caption, QStringLiteral("Quantora"));
+        QCOMPARE(system.messages.front().text, unavailable);
+        QCOMPARE(system.messages.front().parent, &box);
+    }
+
+    void showModalRunsUntilClosed()
+    {
+        QString title;
+        bool wasModal = false;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (modal && modal->objectName() == QLatin1String("frmAbout")) {
+                title = modal->windowTitle();
+                wasModal = modal->isModal();
+                QTest::keyClick(modal, Qt::Key_Escape);
+            }
+        });
+        closer.start(20);
+        frmAbout::showModal();
+        closer.stop();
+        QCOMPARE(title, QStringLiteral("About Quantora"));
+        QVERIFY(wasModal);
+        for (QWidget *window : QApplication::topLevelWidgets())
+            QVERIFY(window->objectName() != QLatin1String("frmAbout"));
+    }
+};
+
+QTEST_MAIN(FrmAboutTest)
+#include "frm_about_qtest.moc"
