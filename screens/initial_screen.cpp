@@ -7,6 +7,7 @@
 #include "frm_about.h"
 #include "frm_constants.h"
 #include "main_menu_layout.h"
+#include "picture_above_caption_button.h"
 #include "picture_widgets.h"
 #include "pictures.h"
 #include "quantity_pictures.h"
@@ -16,7 +17,6 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QListWidget>
-#include <QToolButton>
 
 #include <algorithm>
 #include <map>
@@ -169,19 +169,12 @@ void InitialScreen::buildOtherControls(TabStops &tabStops)
     connect(constantsLabel, &ClickableLabel::clicked, constants, &PictureBox::clicked);
     tabStops[69] = constants;
 
-    m_endProgram = new QToolButton(this);
+    m_endProgram = new PictureAboveCaptionButton(QStringLiteral("Exit Program"),
+                                                 svgIcon(pictureResource(QStringLiteral("exit"))), this);
     m_endProgram->setObjectName(QStringLiteral("EndProgram"));
-    m_endProgram->setText(QStringLiteral("Exit Program"));
-    m_endProgram->setIcon(svgIcon(pictureResource(QStringLiteral("exit"))));
-    m_endProgram->setIconSize({32, 32});
-    m_endProgram->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_endProgram->setFont(design::font(QStringLiteral("Comic Sans MS"), 12));
     m_endProgram->setGeometry(design::rect(7080, 120, 2775, 1215));
-    m_endProgram->setFocusPolicy(Qt::StrongFocus);
-    QPalette face = m_endProgram->palette();
-    face.setColor(QPalette::Button, design::buttonFace);
-    m_endProgram->setPalette(face);
-    connect(m_endProgram, &QToolButton::clicked, this, &InitialScreen::EndProgram_Click);
+    connect(m_endProgram, &QPushButton::clicked, this, &InitialScreen::EndProgram_Click);
     tabStops[15] = m_endProgram;
 
     // The loaded quantity's unit names and factor texts; never shown.

@@ -10,7 +10,7 @@
 
 class QGroupBox;
 class QListWidget;
-class QToolButton;
+class QPushButton;
 
 namespace quantora {
 
@@ -58,7 +58,7 @@ private:
     QGroupBox *m_frames[4] = {};
     QListWidget *m_theList = nullptr;
     QListWidget *m_theValue = nullptr;
-    QToolButton *m_endProgram = nullptr;
+    QPushButton *m_endProgram = nullptr;
     StretchedImage *m_image1 = nullptr;
     std::unique_ptr<TheDisplayScreen> m_displayScreen;
     std::unique_ptr<frmConstants> m_constants;

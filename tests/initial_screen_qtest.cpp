@@ -12,7 +12,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QToolButton>
 
 using namespace quantora;
 using quantora::testing::onNextModal;
@@ -294,14 +293,14 @@ void InitialScreenTest::standardConstantsOpensTheSameScreenEveryTime()
 
 void InitialScreenTest::exitProgramEndsTheEventLoop()
 {
-    QTimer::singleShot(0, this, [this] { QTest::mouseClick(control<QToolButton>("EndProgram"), Qt::LeftButton); });
+    QTimer::singleShot(0, this, [this] { QTest::mouseClick(control<QPushButton>("EndProgram"), Qt::LeftButton); });
     QTimer guard; // ends the loop with another status if Exit Program did not
     guard.setSingleShot(true);
     connect(&guard, &QTimer::timeout, this, [] { QCoreApplication::exit(1); });
     guard.start(5000);
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(!m_menu->isVisible());
-    QCOMPARE(control<QToolButton>("EndProgram")->text(), QStringLiteral("Exit Program"));
+    QCOMPARE(control<QPushButton>("EndProgram")->text(), QStringLiteral("Exit Program"));
 }
 
 QTEST_MAIN(InitialScreenTest)

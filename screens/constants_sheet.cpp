@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: MIT
+#include "constants_sheet.h"
+
+#include <utility>
+
+namespace quantora::constants_sheet {
+
+namespace {
+
+TextRun title(QStringView text)
+{
+    return {text, RunKind::Title};
+}
+TextRun body(QStringView text)
+{
+    return {text, RunKind::Body};
+}
+TextRun up(QStringView text)
+{
+    return {text, RunKind::Raised};
+}
+TextRun down(QStringView text)
+{
+    return {text, RunKind::Lowered};
+}
+
+// Every line ends in a blank of its main font; some lines carry a second one.
+// The blanks show nothing but are kept as the sheet was laid out.
+const TextRun blank = body(u" ");
+
+SheetLine leftLine(int baseline, std::vector<TextRun> runs)
+{
+    return {baseline, 49, leftCell, std::move(runs)};
+}
+
+SheetLine rightLine(int baseline, std::vector<TextRun> runs)
+{
+    return {baseline, 1902, rightCell, std::move(runs)};
+}
+
+} // namespace
+
+SheetFont fontOf(RunKind kind)
+{
+    switch (kind) {
+    case RunKind::Title:
+        return {u"Times New Roman", 167, 700};
+    case RunKind::Body:
+        return {u"Arial", 92, 700};
+    case RunKind::Raised:
+    case RunKind::Lowered:
+        return {u"Arial", 58, 700};
+    case RunKind::FinalLine:
+        return {u"Times New Roman", 100, 400};
+    }
+    return {u"Arial", 92, 700};
+}
+
+int baselineShift(RunKind kind)
+{
+    switch (kind) {
+    case RunKind::Raised:
+        return -42;
+    case RunKind::Lowered:
+        return 13;
+    default:
+        return 0;
+    }
+}
+
+const std::vector<GridRect> &gridRects()
+{
+    // clang-format off
+    static const std::vector<GridRect> grid = {
+        {0,    0,    3325, 7},    // frame: top
+        {0,    1868, 3325, 1875}, //        bottom
+        {0,    0,    7,    1875}, //        left
+        {3318, 0,    3325, 1875}, //        right
+        {0,    326,  3325, 333},  // row separators
+        {0,    557,  3325, 564},
+        {0,    676,  3325, 683},
+        {0,    913,  3325, 920},
+        {0,    1033, 3325, 1040},
+        {0,    1153, 3325, 1160},
+        {0,    1272, 3325, 1279},
+        {0,    1392, 3325, 1399},
+        {0,    1623, 3325, 1630},
+        {0,    1742, 3325, 1749},
+        {1853, 326,  1860, 1875}, // column divider, below the title row
+    };
+    // clang-format on
+    return grid;
+}
+
+const std::vector<SheetRow> &rows()
+{
+    // clang-format off
+    static const std::vector<SheetRow> table = {
+        // The title starts at x 1306 so that the word is centred on the table.
+        {{{163, 1306, titleCell, {title(u"Constant"), title(u"s"), title(u" ")}}}, {}},
+
+        {{leftLine(418, {body(u"Standard temperature and pressure (stp)"), blank})},
+         {rightLine(418, {body(u"= 273.15K and 1.013 x 10"), up(u"5"), body(u" N/m"), up(u"2"), blank}),
+          rightLine(523, {body(u" = 0"), up(u"o"), body(u"C and 1.013 bar"), blank})}},
+
+        {{leftLine(649, {body(u"Molecular volume of ideal gas at stp"), blank})},
+         {rightLine(649, {body(u"= 22.4 liters/mol"), blank})}},
+
+        {{leftLine(768, {body(u"Universal Gas constant, R"), blank})},
+         {rightLine(768, {body(u"= 8.314 J/mol.K"), blank}),
+          rightLine(874, {body(u"= 1.9872 cal/mole.K"), blank})}},
+
+        {{leftLine(1005, {body(u"Avogadro\u2019s number, N"), down(u"A"), blank, blank})},
+         {rightLine(1005, {body(u"= 6.0"), body(u"22 x 10"), up(u"23"), body(u" /mol"), blank})}},
+
+        {{leftLine(1125, {body(u"Boltzmann constant, k"), blank})},
+         {rightLine(1125, {body(u"= 1.3807 x 10"), up(u"-23"), body(u" J/K"), blank})}},
+
+        {{leftLine(1245, {body(u"Faraday constant, F"), blank})},
+         {rightLine(1245, {body(u"= 96487 C/mol"), blank})}},
+
+        {{leftLine(1364, {body(u"Plank constant, h"), blank})},
+         {rightLine(1364, {body(u"= 6.626 x 10"), up(u"-34"), body(u" J.s"), blank})}},
+
+        {{leftLine(1484, {body(u"Acceleration of gravity, g"), blank})},
+         {rightLine(1484, {body(u"= 32.2 ft/s"), up(u"2"), blank, blank}),
+          rightLine(1589, {body(u" = 9.81 m/s"), up(u"2"), blank, blank})}},
+
+        {{leftLine(1715, {body(u"Conversion factor, g"), down(u"c"), blank, blank})},
+         {rightLine(1715, {body(u"= 32.174 (lb"), down(u"m"), body(u"/lb"), down(u"f"), body(u").(ft/s"), up(u"2"),
+                           body(u")"), blank})}},
+
+        {{leftLine(1834, {body(u"Gravitational c"), body(u"onstant, G"), blank})},
+         {rightLine(1834, {body(u"= 3.44 x 10"), up(u"-8"), body(u" ft"), up(u"4"), body(u"/lb"), down(u"f"),
+                           body(u".s"), up(u"4"), blank, blank})}},
+    };
+    // clang-format on
+    return table;
+}
+
+const SheetLine &finalLine()
+{
+    static const SheetLine line{1966, 49, {0, sheetWidth - 1}, {{u" ", RunKind::FinalLine}}};
+    return line;
+}
+
+QString lineText(const SheetLine &line)
+{
+    QString text;
+    for (const TextRun &run : line.runs)
+        text += run.text;
+    return text;
+}
+
+} // namespace quantora::constants_sheet

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QWidget>
+
+namespace quantora {
+
+// The image control that shows the constants sheet stretched to fill it. It
+// paints no background, so the window colour shows through.
+class ConstantsSheetWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit ConstantsSheetWidget(QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace quantora

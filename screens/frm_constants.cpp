@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#include "frm_constants.h"
+
+#include "app_identity.h"
+#include "constants_sheet_widget.h"
+#include "design.h"
+#include "picture_above_caption_button.h"
+#include "picture_widgets.h"
+#include "pictures.h"
+
+namespace quantora {
+
+frmConstants::frmConstants(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmConstants"));
+    setWindowTitle(
+        QStringLiteral("Constants Screen - %1  %2").arg(QLatin1String(applicationTitle), QLatin1String(versionText)));
+    design::makeFixedDialog(*this, design::size(9705, 7740));
+    // The client area's top-left corner at its design place; an explicit
+    // geometry also keeps QDialog from centring the window when shown.
+    setGeometry(design::rect(1545, 1935, 9705, 7740));
+
+    // Back to front: the sheet, the logo over its title row's left end, the button.
+    auto *sheet = new ConstantsSheetWidget(this);
+    sheet->setObjectName(QStringLiteral("Image1"));
+    sheet->setGeometry(design::rect(0, 0, 9660, 7665));
+
+    auto *logo = new StretchedImage(pictureResource(QStringLiteral("logo")), this);
+    logo->setObjectName(QStringLiteral("Image2"));
+    logo->setGeometry(design::rect(0, 0, 1905, 1200));
+
+    m_okButton = new PictureAboveCaptionButton(QStringLiteral("Back To Main Menu"),
+                                               svgIcon(pictureResource(QStringLiteral("back"))), this);
+    m_okButton->setObjectName(QStringLiteral("OKButton"));
+    m_okButton->setGeometry(design::rect(7200, 120, 2295, 1095));
+    m_okButton->setFont(design::font(QStringLiteral("Arial"), 12, QFont::Bold));
+    m_okButton->setDefault(true);
+    m_okButton->raise();
+    m_okButton->setFocus();
+    connect(m_okButton, &QPushButton::clicked, this, &frmConstants::OKButtonClicked);
+}
+
+void frmConstants::showModal()
+{
+    exec();
+}
+
+void frmConstants::OKButtonClicked()
+{
+    hide(); // ends the modal display; the window is kept for the next opening
+}
+
+} // namespace quantora
