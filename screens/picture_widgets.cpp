@@ -19,7 +19,24 @@ bool isClickRelease(const QWidget &widget, const QMouseEvent &event)
 
 } // namespace
 
-PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
+void ClickableWidget::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void ClickableWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (isClickRelease(*this, *event))
+        emit clicked();
+}
+
+void ClickableWidget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+PictureBox::PictureBox(QWidget *parent) : ClickableWidget(parent)
 {
     setAutoFillBackground(true);
 }
@@ -38,25 +55,8 @@ void PictureBox::paintEvent(QPaintEvent *)
     painter.drawPixmap(0, 0, m_picture);
 }
 
-void PictureBox::mousePressEvent(QMouseEvent *event)
-{
-    event->accept();
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent *event)
-{
-    event->accept();
-    if (isClickRelease(*this, *event))
-        emit clicked();
-}
-
-void PictureBox::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    event->accept();
-}
-
 StretchedImage::StretchedImage(const QString &svgResource, QWidget *parent)
-    : QWidget(parent), m_renderer(sharedRenderer(svgResource))
+    : ClickableWidget(parent), m_renderer(sharedRenderer(svgResource))
 {
 }
 
@@ -65,23 +65,6 @@ void StretchedImage::paintEvent(QPaintEvent *)
     QPainter painter(this);
     m_renderer->setAspectRatioMode(Qt::IgnoreAspectRatio);
     m_renderer->render(&painter, QRectF(rect()));
-}
-
-void StretchedImage::mousePressEvent(QMouseEvent *event)
-{
-    event->accept();
-}
-
-void StretchedImage::mouseReleaseEvent(QMouseEvent *event)
-{
-    event->accept();
-    if (isClickRelease(*this, *event))
-        emit clicked();
-}
-
-void StretchedImage::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    event->accept();
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent *event)

@@ -9,10 +9,26 @@ class QSvgRenderer;
 
 namespace quantora {
 
+// A control that reports a mouse click (a left press and release inside it)
+// and swallows double-clicks, so that they never reach the window behind it.
+class ClickableWidget : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+};
+
 // A picture box: shows its picture unscaled from the top-left corner, cut off at
 // the box, on the box's background colour. It reacts to a mouse click only (no
 // pressed look, no key) and swallows double-clicks, so they never reach the window.
-class PictureBox : public QWidget {
+class PictureBox : public ClickableWidget {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget *parent = nullptr);
@@ -20,14 +36,8 @@ public:
     void setPicture(const QPixmap &picture);
     const QPixmap &picture() const { return m_picture; }
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     QPixmap m_picture;
@@ -35,19 +45,13 @@ private:
 
 // An image control: a vector picture stretched to fill the control independently
 // in x and y. It paints no background, so the window colour shows through.
-class StretchedImage : public QWidget {
+class StretchedImage : public ClickableWidget {
     Q_OBJECT
 public:
     explicit StretchedImage(const QString &svgResource, QWidget *parent = nullptr);
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     QSvgRenderer *m_renderer;

@@ -155,23 +155,24 @@ double factorAt(const QListWidget &factors, int row)
 
 } // namespace
 
-void TheDisplayScreen::InitialValueList_Click()
+void TheDisplayScreen::unitListClicked(const QListWidget &list, double &factorSlot)
 {
     if (!isRatioMode())
         return calculateTemperature();
     // A list without a selection (only while it is being filled) keeps the slot.
-    if (m_initialValueList->currentRow() >= 0)
-        InitialFactor = factorAt(*m_theValue, m_initialValueList->currentRow());
+    if (list.currentRow() >= 0)
+        factorSlot = factorAt(*m_theValue, list.currentRow());
     computeAndShow();
+}
+
+void TheDisplayScreen::InitialValueList_Click()
+{
+    unitListClicked(*m_initialValueList, InitialFactor);
 }
 
 void TheDisplayScreen::FinalValueList_Click()
 {
-    if (!isRatioMode())
-        return calculateTemperature();
-    if (m_finalValueList->currentRow() >= 0)
-        FinalFactor = factorAt(*m_theValue, m_finalValueList->currentRow());
-    computeAndShow();
+    unitListClicked(*m_finalValueList, FinalFactor);
 }
 
 void TheDisplayScreen::InitialValueTxt_Change()

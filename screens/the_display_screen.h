@@ -50,6 +50,8 @@ private:
     bool isRatioMode() const;
     void computeAndShow();
 
+    // A unit list's click: its own factor slot takes the selected unit's factor.
+    void unitListClicked(const QListWidget &list, double &factorSlot);
     void InitialValueList_Click();
     void FinalValueList_Click();
     void InitialValueTxt_Change();
