@@ -32,7 +32,16 @@ double readFactorText(std::string_view text)
     const char *last = first + text.size();
     if (first != last && *first == '+')
         ++first;
-    std::from_chars(first, last, value);
+    const auto [end, ec] = std::from_chars(first, last, value);
+    if (ec == std::errc::result_out_of_range) {
+        // from_chars leaves the value alone; what it stands for is the nearest
+        // double: infinity past the largest one, zero below the smallest.
+        const std::string_view number(first, static_cast<std::size_t>(end - first));
+        const auto e = number.find_first_of("eE");
+        const bool tiny = e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-';
+        const double magnitude = tiny ? 0.0 : HUGE_VAL;
+        value = number.front() == '-' ? -magnitude : magnitude;
+    }
     return value;
 }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace quantora {
 namespace {
@@ -55,6 +56,18 @@ TEST(FactorTextReadBack, GivesTheValueRoundedToFifteenDigits)
     EXPECT_EQ(readFactorText("1.73410990131228E-05"), 1.73410990131228E-05);
     EXPECT_EQ(readFactorText("2.32666356444858"), 2.32666356444858);
     EXPECT_EQ(readFactorText(""), 0.0);
+}
+
+TEST(FactorTextReadBack, BeyondTheRangeOfADoubleGivesTheNearestDouble)
+{
+    // The largest double rounds up to 15 digits past itself: infinity, not 0.
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(readFactorText(factorText(largest)), HUGE_VAL);
+    EXPECT_EQ(readFactorText(factorText(-largest)), -HUGE_VAL);
+    EXPECT_EQ(readFactorText("1E+400"), HUGE_VAL);
+    EXPECT_EQ(readFactorText("+1E+400"), HUGE_VAL);
+    EXPECT_EQ(readFactorText("1E-400"), 0.0);
+    EXPECT_TRUE(std::signbit(readFactorText("-1E-400")));
 }
 
 } // namespace
