@@ -38,6 +38,13 @@ QListWidget *unitList(QWidget *parent, const char *name, QRect geometry)
     list->setFont(design::font(QStringLiteral("Times New Roman"), 12));
     design::setTextColour(*list, blue);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Ctrl+click, Ctrl+Space or a click below the last unit would clear the
+    // highlight while the result still converts by the current unit; the unit
+    // in use stays highlighted instead.
+    QObject::connect(list, &QListWidget::itemSelectionChanged, list, [list] {
+        if (list->selectedItems().isEmpty() && list->currentItem())
+            list->currentItem()->setSelected(true);
+    });
     return list;
 }
 

@@ -62,6 +62,7 @@ private slots:
     void outOfRangeAndBackAgain();
     void lostFocusRecomputesWithTheModeOfThatMoment();
     void keyboardSelectsUnitsAndEscDoesNotClose();
+    void theUnitInUseStaysHighlighted();
     void doubleClickOnControlsDoesNotOpenTheAboutBox();
     void resultFollowsTheLocaleWhileTypingStaysWithPoint();
 
@@ -212,6 +213,36 @@ void TheDisplayScreenTest::keyboardSelectsUnitsAndEscDoesNotClose()
     });
     QCOMPARE(shown, (QStringList{"27.7777777778", "0.3037814718"}));
     QVERIFY(openAfterKeys);
+}
+
+void TheDisplayScreenTest::theUnitInUseStaysHighlighted()
+{
+    // Ways a list could lose its highlight while the result still converts by
+    // its current unit: Ctrl+click on the highlighted unit, Ctrl+Space, and a
+    // click on the empty space below the last unit.
+    QStringList lost;
+    withQuantity("VelocityCmd", [&](Screen &screen) {
+        const auto check = [&](const QListWidget *list, const char *how) {
+            const auto selected = list->selectedItems();
+            if (selected.size() != 1 || list->row(selected.front()) != list->currentRow())
+                lost << QString::fromLatin1(how);
+        };
+        Screen::pick(screen.from, 2);
+        const QRect row = screen.from->visualItemRect(screen.from->item(2));
+        QTest::mouseClick(screen.from->viewport(), Qt::LeftButton, Qt::ControlModifier, row.center());
+        check(screen.from, "Ctrl+click");
+
+        screen.to->setFocus();
+        QTest::keyClick(screen.to, Qt::Key_Space, Qt::ControlModifier);
+        check(screen.to, "Ctrl+Space");
+
+        const QRect last = screen.to->visualItemRect(screen.to->item(screen.to->count() - 1));
+        if (last.bottom() + 3 < screen.to->viewport()->height()) {
+            QTest::mouseClick(screen.to->viewport(), Qt::LeftButton, {}, QPoint(5, last.bottom() + 2));
+            check(screen.to, "click below the last unit");
+        }
+    });
+    QCOMPARE(lost, QStringList());
 }
 
 void TheDisplayScreenTest::doubleClickOnControlsDoesNotOpenTheAboutBox()
