@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+// Fuzzes the command-line converter's argument handling. The input is split at
+// NUL bytes into arguments ("convert\0length\0" "1\0cm\0in"); an empty input is
+// no argument at all. Properties:
+//  - the exit status is 0 or 2;
+//  - status 2 writes a message to the error stream and nothing to the output;
+//  - status 0 writes output ending in a line feed and no message; a conversion
+//    writes exactly one line.
+#include "cli.h"
+#include "fuzz_support.h"
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using quantora::fuzz::require;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const std::string_view input = quantora::fuzz::textOf(data, size);
+    std::vector<std::string_view> args;
+    if (!input.empty()) {
+        std::size_t start = 0;
+        for (std::size_t nul; (nul = input.find('\0', start)) != std::string_view::npos; start = nul + 1)
+            args.push_back(input.substr(start, nul - start));
+        args.push_back(input.substr(start));
+    }
+
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = quantora::runCli(args, out, err);
+    const std::string output = out.str();
+    const std::string messages = err.str();
+
+    require(status == quantora::exitOk || status == quantora::exitUsage, "status 0 or 2", input);
+    if (status == quantora::exitUsage) {
+        require(!messages.empty(), "status 2 explains itself", input);
+        require(output.empty(), "status 2 writes no output", output);
+        return 0;
+    }
+    require(messages.empty(), "status 0 writes no message", messages);
+    require(!output.empty() && output.back() == '\n', "status 0 writes whole lines", output);
+    if (args[0] == "convert")
+        require(std::count(output.begin(), output.end(), '\n') == 1, "a conversion is one line", output);
+    return 0;
+}

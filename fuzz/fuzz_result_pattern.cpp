@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: MIT
+// Fuzzes the result pattern "0.##########" over every double: the first eight
+// input bytes are the value's bits, the rest (if any) a decimal separator.
+// Properties:
+//  - a non-finite value shows exactly "Out of range";
+//  - otherwise the text is an optional "-", the integer digits (no leading
+//    zero), the point, at most ten decimals and no trailing zero; never "-0.";
+//  - below 1E+15 it is the value rounded to ten decimals, as printf("%.10f")
+//    writes it (an exact tie at the eleventh decimal may round either way), and
+//    read back with strtod it lies within half a unit of the tenth decimal of
+//    the value, plus the double's own spacing;
+//  - from 1E+15 up, where a double has no tenth decimal, it may drop digits
+//    beyond the double's precision but reads back as the same double;
+//  - another separator replaces the point and changes nothing else.
+#include "fuzz_support.h"
+#include "result_text.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+using quantora::formatResult;
+using quantora::fuzz::require;
+
+namespace {
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+void checkShape(const std::string &text)
+{
+    require(text != "-0.", "never -0.", text);
+    std::size_t i = text.empty() || text[0] != '-' ? 0 : 1;
+    const std::size_t integerStart = i;
+    while (i < text.size() && isDigit(text[i]))
+        ++i;
+    const std::size_t integerDigits = i - integerStart;
+    require(integerDigits >= 1, "at least one integer digit", text);
+    require(integerDigits == 1 || text[integerStart] != '0', "no leading zero", text);
+    require(i < text.size() && text[i] == '.', "the point is always written", text);
+    const std::size_t fractionStart = ++i;
+    while (i < text.size() && isDigit(text[i]))
+        ++i;
+    require(i == text.size(), "nothing after the decimals", text);
+    require(i - fractionStart <= 10, "at most ten decimals", text);
+    require(i == fractionStart || text.back() != '0', "no trailing zero", text);
+}
+
+void checkAgainstPrintf(double value, const std::string &text)
+{
+    char rounded[400];
+    std::snprintf(rounded, sizeof rounded, "%.10f", value);
+    std::string expected = rounded;
+    while (expected.back() == '0')
+        expected.pop_back();
+    if (expected == "-0.")
+        expected = "0.";
+    if (text == expected)
+        return;
+    // Up to 1074 decimals make a double's expansion exact.
+    static char exact[1500];
+    std::snprintf(exact, sizeof exact, "%.1100f", value);
+    require(quantora::fuzz::isExactTie(std::strchr(exact, '.') + 11), "rounded to ten decimals as printf does",
+            text + " vs " + expected);
+}
+
+void checkReadBack(double value, const std::string &text)
+{
+    const long double back = std::strtod(text.c_str(), nullptr);
+    const long double magnitude = std::fabs(value);
+    const long double spacing = std::nextafter(std::fabs(value), INFINITY) - magnitude;
+    const long double bound = (0.5e-10L + spacing) * (1 + 1e-15L);
+    require(std::fabs(back - static_cast<long double>(value)) <= bound, "reads back within half a unit", text);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const double value = quantora::fuzz::doubleFromBytes(data, size);
+    const std::string text = formatResult(value);
+    if (!std::isfinite(value)) {
+        require(text == quantora::outOfRangeText, "Out of range for NaN and infinities", text);
+        return 0;
+    }
+    checkShape(text);
+    if (std::fabs(value) < 1e15) {
+        checkAgainstPrintf(value, text);
+        checkReadBack(value, text);
+    } else {
+        require(std::strtod(text.c_str(), nullptr) == value, "a large result reads back as itself", text);
+    }
+
+    if (size > 8) {
+        const std::string_view separator = quantora::fuzz::textOf(data + 8, size - 8);
+        std::string expected = text;
+        expected.replace(expected.find('.'), 1, separator);
+        require(formatResult(value, separator) == expected, "the separator replaces the point", expected);
+    }
+    return 0;
+}
