@@ -15,9 +15,18 @@ namespace quantora::design {
 
 constexpr int twipsPerPixel = 15;
 
-constexpr int px(int twips) { return (twips + twipsPerPixel / 2) / twipsPerPixel; }
-inline QRect rect(int left, int top, int width, int height) { return {px(left), px(top), px(width), px(height)}; }
-inline QSize size(int width, int height) { return {px(width), px(height)}; }
+constexpr int px(int twips)
+{
+    return (twips + twipsPerPixel / 2) / twipsPerPixel;
+}
+inline QRect rect(int left, int top, int width, int height)
+{
+    return {px(left), px(top), px(width), px(height)};
+}
+inline QSize size(int width, int height)
+{
+    return {px(width), px(height)};
+}
 
 // Colours shared by the windows.
 inline const QColor windowBackground{128, 128, 255};
