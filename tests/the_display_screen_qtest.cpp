@@ -184,6 +184,9 @@ void TheDisplayScreenTest::lostFocusRecomputesWithTheModeOfThatMoment()
     QString before, after;
     withQuantity("Lengthcmd", [&](Screen &screen) {
         Screen::pick(screen.to, 5);
+        // Focus moves, and focus-out events come, only in the active window.
+        screen.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(screen.window));
         screen.value->setFocus();
         before = screen.result->text();
         // The mode is read at every event: with the mode label switched to
