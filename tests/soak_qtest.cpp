@@ -450,24 +450,14 @@ private:
     QString m_failure;
     std::deque<QString> m_recent; // the last few actions, for a failure report
 
-    // What the walk did and what it cost.
-    struct Cost {
-        long count = 0;
-        qint64 nanoseconds = 0; // without the actions taken inside a modal window it opened
-    };
-    std::map<const Step *, Cost> m_costs;
-    qint64 m_nestedNanoseconds = 0, m_checkNanoseconds = 0, m_megabyteNanoseconds = 0, m_elapsed = 0;
+    // What the walk did.
+    std::map<const Step *, long> m_counts;
+    qint64 m_elapsed = 0;
     QElapsedTimer m_clock;
     long m_checks = 0, m_badTyped = 0, m_badPasted = 0, m_megabytePastes = 0, m_keysTyped = 0;
     long m_outOfRangeShown = 0, m_numberShown = 0;
     qsizetype m_longestValue = 0;
-    size_t m_fingerprint = 0;
     std::array<long, 31> m_openedByQuantity{};
-    struct {
-        long index = 0;
-        const Step *step = nullptr;
-        qint64 nanoseconds = 0;
-    } m_slowest;
 };
 
 // How often each window's actions are taken. Back is rare enough that a
@@ -567,25 +557,13 @@ void SoakDriver::tick()
     resumeIfDeferred();
 }
 
-// Takes one action and books its cost, less that of the actions taken inside
-// a modal window it opened.
+// Takes one action; while it runs, a modal window it opens runs the next ones.
 void SoakDriver::take(const Step &step, QWidget *modal)
 {
-    QElapsedTimer timer;
-    timer.start();
-    const qint64 nestedBefore = m_nestedNanoseconds;
-    m_nestedNanoseconds = 0;
+    ++m_counts[&step];
     ++m_blocked;
     (this->*step.run)(modal);
     --m_blocked;
-    const qint64 total = timer.nsecsElapsed();
-    const qint64 own = total - m_nestedNanoseconds;
-    m_nestedNanoseconds = nestedBefore + total;
-    Cost &cost = m_costs[&step];
-    ++cost.count;
-    cost.nanoseconds += own;
-    if (own > m_slowest.nanoseconds)
-        m_slowest = {m_done, &step, own};
 }
 
 // Closes the window on top the plain way; on the main menu, "Exit Program" ends the walk.
@@ -848,15 +826,11 @@ void SoakDriver::paste(QWidget *modal)
         if (chance(0.4))
             key(modal, Qt::Key_A, Qt::ControlModifier);
     }
-    QElapsedTimer timer;
-    timer.start();
     QGuiApplication::clipboard()->setText(text);
     if (chance(0.7))
         key(modal, Qt::Key_V, Qt::ControlModifier);
     else
         key(modal, Qt::Key_Insert, Qt::ShiftModifier);
-    if (megabytePaste)
-        m_megabyteNanoseconds += timer.nsecsElapsed();
 }
 
 void SoakDriver::clearValue(QWidget *modal)
@@ -1021,8 +995,6 @@ bool SoakDriver::check(bool settled)
 {
     if (!m_failure.isEmpty())
         return false;
-    QElapsedTimer timer;
-    timer.start();
     ++m_checks;
     QWidget *modal = QApplication::activeModalWidget();
     QString fault = windowFault(modal, settled);
@@ -1030,7 +1002,6 @@ bool SoakDriver::check(bool settled)
         fault = hiddenListFault();
     if (fault.isEmpty() && kindOf(modal) == Window::Screen)
         fault = screenFault(ScreenControls(modal));
-    m_checkNanoseconds += timer.nsecsElapsed();
     if (!fault.isEmpty())
         fail(fault);
     return fault.isEmpty();
@@ -1162,8 +1133,6 @@ QString SoakDriver::screenFault(const ScreenControls &c)
         return QStringLiteral("%1 shows %2 for the value \"%3\" from %4 to %5; the core gives %6")
             .arg(QString::fromStdString(q.button), shown, value.left(60), c.from->item(from)->text(),
                  c.to->item(to)->text(), QString::fromStdString(expected));
-    // Two runs of one seed that end with one fingerprint took the same walk.
-    m_fingerprint = qHashMulti(m_fingerprint, m_done, from, to, shown, value.size());
     if (shown == QLatin1String("Out of range"))
         ++m_outOfRangeShown;
     else if (shown != QLatin1String("0.") && shown != QLatin1String("0"))
@@ -1182,24 +1151,12 @@ QString SoakDriver::screenFault(const ScreenControls &c)
 void SoakDriver::printReport() const
 {
     const double seconds = static_cast<double>(m_elapsed) / 1e9;
-    std::printf("soak: seed %u: %ld actions in %.2f s (%.0f µs each); %ld checks took %.2f s; fingerprint %zx\n",
-                m_seed, m_done, seconds, seconds * 1e6 / static_cast<double>(std::max(m_done, 1L)), m_checks,
-                static_cast<double>(m_checkNanoseconds) / 1e9, m_fingerprint);
-    std::printf("soak: %-26s %7s %9s %9s\n", "action", "count", "total ms", "mean µs");
-    for (const Step &step : steps) {
-        const auto it = m_costs.find(&step);
-        if (it == m_costs.end())
-            continue;
-        const double ms = static_cast<double>(it->second.nanoseconds) / 1e6;
-        std::printf("soak: %-26s %7ld %9.1f %9.1f\n", step.name, it->second.count, ms,
-                    ms * 1e3 / static_cast<double>(it->second.count));
-    }
-    std::printf("soak: slowest action: %ld (%s), %.1f ms\n", m_slowest.index,
-                m_slowest.step ? m_slowest.step->name : "none", static_cast<double>(m_slowest.nanoseconds) / 1e6);
-    std::printf("soak: bad inputs tried: %ld (%ld typed, %ld pasted, among them %ld pastes of 1 MB taking %.1f ms "
-                "in all); %ld keys typed\n",
-                m_badTyped + m_badPasted, m_badTyped, m_badPasted, m_megabytePastes,
-                static_cast<double>(m_megabyteNanoseconds) / 1e6, m_keysTyped);
+    std::printf("soak: seed %u: %ld actions in %.2f s, %ld checks\n", m_seed, m_done, seconds, m_checks);
+    for (const Step &step : steps)
+        if (const auto it = m_counts.find(&step); it != m_counts.end())
+            std::printf("soak: %-26s %7ld\n", step.name, it->second);
+    std::printf("soak: bad inputs tried: %ld (%ld typed, %ld pasted, among them %ld pastes of 1 MB); %ld keys typed\n",
+                m_badTyped + m_badPasted, m_badTyped, m_badPasted, m_megabytePastes, m_keysTyped);
     const auto opened = std::count_if(m_openedByQuantity.begin(), m_openedByQuantity.end(), [](long n) { return n; });
     std::printf("soak: %ld of 31 quantities opened; results checked: %ld non-zero numbers, %ld \"Out of range\"; "
                 "longest value %lld characters\n",
