@@ -16,6 +16,7 @@
 #include "frm_constants.h"
 #include "initial_screen.h"
 #include "picture_widgets.h"
+#include "screen_controls.h"
 #include "the_display_screen.h"
 
 #include <QAbstractButton>
@@ -49,6 +50,7 @@
 #include <unistd.h>
 
 using namespace quantora;
+using quantora::testing::ScreenControls;
 
 namespace {
 
@@ -167,28 +169,6 @@ int visibleModalWindows()
     return static_cast<int>(
         std::count_if(windows.begin(), windows.end(), [](const QWidget *w) { return w->isVisible() && w->isModal(); }));
 }
-
-// The controls of a conversion screen, found by name.
-struct ScreenControls {
-    TheDisplayScreen *window;
-    QLineEdit *value;
-    QListWidget *from;
-    QListWidget *to;
-    QLabel *result;
-    QPushButton *back;
-    QLabel *title;
-    QLabel *mode;
-
-    explicit ScreenControls(QWidget *modal)
-        : window(qobject_cast<TheDisplayScreen *>(modal)), value(modal->findChild<QLineEdit *>("InitialValueTxt")),
-          from(modal->findChild<QListWidget *>("InitialValueList")),
-          to(modal->findChild<QListWidget *>("FinalValueList")), result(modal->findChild<QLabel *>("LblEqualTo")),
-          back(modal->findChild<QPushButton *>("HideLengthScreen")), title(modal->findChild<QLabel *>("lblTitle")),
-          mode(modal->findChild<QLabel *>("Temperature"))
-    {
-    }
-    bool complete() const { return window && value && from && to && result && back && title && mode; }
-};
 
 // What the conversion screen shows; an About box opened over it must leave it so.
 struct ScreenState {

@@ -5,6 +5,7 @@
 #include "initial_screen.h"
 #include "modal_helpers.h"
 #include "picture_widgets.h"
+#include "screen_controls.h"
 #include "the_display_screen.h"
 
 #include <QLabel>
@@ -18,20 +19,9 @@ using quantora::testing::onNextModal;
 
 namespace {
 
-// The controls of an open conversion screen.
-struct Screen {
-    TheDisplayScreen *window;
-    QLineEdit *value;
-    QListWidget *from;
-    QListWidget *to;
-    QLabel *result;
-
-    explicit Screen(QWidget *modal)
-        : window(qobject_cast<TheDisplayScreen *>(modal)), value(modal->findChild<QLineEdit *>("InitialValueTxt")),
-          from(modal->findChild<QListWidget *>("InitialValueList")),
-          to(modal->findChild<QListWidget *>("FinalValueList")), result(modal->findChild<QLabel *>("LblEqualTo"))
-    {
-    }
+// An open conversion screen, and what the user does on it.
+struct Screen : quantora::testing::ScreenControls {
+    using ScreenControls::ScreenControls;
 
     // Selects a unit as the user does, with a click on its row.
     static void pick(QListWidget *list, int row)
