@@ -113,13 +113,18 @@ double outOfRangeValue(std::string_view number)
 
 } // namespace
 
-double readLenientNumber(std::string_view text)
+double readLenientNumber(std::string_view text, std::string_view localSeparator)
 {
     std::string compact;
     compact.reserve(text.size());
-    for (const char c : text)
-        if (!isIgnoredBlank(c))
-            compact.push_back(c);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!localSeparator.empty() && localSeparator != "." && text.substr(i).starts_with(localSeparator)) {
+            compact.push_back('.');
+            i += localSeparator.size() - 1;
+        } else if (!isIgnoredBlank(text[i])) {
+            compact.push_back(text[i]);
+        }
+    }
 
     const std::string_view s = compact;
     if (s.size() >= 2 && s[0] == '&') {

@@ -5,7 +5,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <vector>
 
 namespace quantora {
 
@@ -19,31 +18,59 @@ std::string withSeparator(std::string text, std::string_view decimalSeparator)
     return text;
 }
 
-// From 1E+15 up a double has no meaningful tenth decimal, and its exact binary
-// expansion would show noise digits (1E+42 as 1000000000000000044885712...).
-// Such a result is written with the shortest digits that read back to the
-// same double, padded with zeros to its magnitude: 1E+42 as 1 and 42 zeros.
-std::string largeResult(double value)
+// The digits of a non-negative finite value as a plain decimal: "39370078.74015748".
+// They are the shortest digits that read back as the same double, so the digits
+// beyond what the double holds (the noise of its binary expansion) never show.
+std::string shortestPlainDigits(double magnitude)
 {
     char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
     const std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
     const auto e = scientific.find('e');
     int exponent = 0;
     std::from_chars(scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1), end, exponent);
 
-    std::string text;
+    std::string digits;
     for (const char c : scientific.substr(0, e))
         if (c != '.')
-            text += c;
-    const std::size_t integerDigits = static_cast<std::size_t>(exponent) + 1 + (value < 0 ? 1 : 0);
-    if (text.size() < integerDigits)
-        text.append(integerDigits - text.size(), '0');
-    else
-        text.insert(integerDigits, ".");
-    if (text.back() != '.' && text.find('.') == std::string::npos)
-        text += '.';
-    return text;
+            digits += c;
+    // digits stands for 0.digits × 10^(exponent + 1).
+    const int integerDigits = exponent + 1;
+    if (integerDigits <= 0)
+        return "0." + std::string(static_cast<std::size_t>(-integerDigits), '0') + digits;
+    const auto split = static_cast<std::size_t>(integerDigits);
+    if (digits.size() <= split)
+        return digits + std::string(split - digits.size(), '0') + ".";
+    return digits.substr(0, split) + "." + digits.substr(split);
+}
+
+// Rounds a plain decimal "ddd.ddd" to ten decimals, half away from zero, and
+// drops the fraction's trailing zeros; the point stays.
+std::string roundToTenDecimals(std::string plain)
+{
+    constexpr std::size_t decimals = 10;
+    const std::size_t point = plain.find('.');
+    if (plain.size() > point + 1 + decimals) {
+        const bool roundUp = plain[point + 1 + decimals] >= '5';
+        plain.resize(point + 1 + decimals);
+        if (roundUp) {
+            std::size_t i = plain.size();
+            while (i-- > 0) {
+                if (plain[i] == '.')
+                    continue;
+                if (plain[i] != '9') {
+                    ++plain[i];
+                    break;
+                }
+                plain[i] = '0';
+            }
+            if (i == std::string::npos) // 9.99… carried past the first digit
+                plain.insert(0, "1");
+        }
+    }
+    while (plain.back() == '0')
+        plain.pop_back();
+    return plain;
 }
 
 } // namespace
@@ -52,20 +79,17 @@ std::string formatResult(double value, std::string_view decimalSeparator)
 {
     if (!std::isfinite(value))
         return std::string(outOfRangeText);
-
-    if (std::abs(value) >= 1e15)
-        return withSeparator(largeResult(value), decimalSeparator);
-    char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 10);
-    if (ec != std::errc{})
-        return std::string(outOfRangeText);
-    std::string_view digits(buffer, static_cast<std::size_t>(end - buffer));
-    while (digits.back() == '0')
-        digits.remove_suffix(1);
-    std::string text(digits);
-    if (text == "-0.")
-        text = "0.";
+    std::string text = roundToTenDecimals(shortestPlainDigits(std::abs(value)));
+    if (value < 0 && text != "0.")
+        text.insert(0, "-");
     return withSeparator(std::move(text), decimalSeparator);
+}
+
+std::string formatFullResult(double value, std::string_view decimalSeparator)
+{
+    if (!std::isfinite(value))
+        return {};
+    return withSeparator(factorText(value), decimalSeparator);
 }
 
 std::string formatTemperatureResult(double value, std::string_view decimalSeparator)

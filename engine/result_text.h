@@ -12,9 +12,15 @@ inline constexpr std::string_view outOfRangeText = "Out of range";
 
 // The result pattern "0.##########": at least one integer digit, the decimal
 // separator always written, up to ten decimals with trailing zeros dropped
-// ("1.", "0.3937007874", "-500."). A result that rounds to zero shows "0.",
-// never "-0.". A non-finite value gives outOfRangeText.
+// ("1.", "0.3937007874", "-500."). The digits are the shortest that read back
+// as the same double, rounded to ten decimals half away from zero, so no digit
+// comes from the double's binary expansion alone. A result that rounds to zero
+// shows "0.", never "-0.". A non-finite value gives outOfRangeText.
 std::string formatResult(double value, std::string_view decimalSeparator = ".");
+
+// The result to 15 significant digits as factor texts are written ("1E-13"),
+// which shows what the pattern rounds away. Empty for a non-finite value.
+std::string formatFullResult(double value, std::string_view decimalSeparator = ".");
 
 // A temperature result: the factor text rule (up to 15 significant digits,
 // exponent form at the extremes) with the given decimal separator.

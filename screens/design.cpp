@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "design.h"
 
+#include <QApplication>
 #include <QPalette>
+#include <QScreen>
 #include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace quantora::design {
 
@@ -40,9 +45,62 @@ void makeFixedDialog(QWidget &window, QSize clientSize)
     setBackground(window, windowBackground);
 }
 
+namespace {
+
+int fitAxis(int start, int length, int areaStart, int areaLength)
+{
+    if (length >= areaLength)
+        return areaStart;
+    return std::clamp(start, areaStart, areaStart + areaLength - length);
+}
+
+// The window frame's margins; before a window is first shown the system has not
+// told them yet, and those of a window already shown stand in (all windows of
+// the program have the same kind of frame).
+QMargins frameMargins(const QWidget &window)
+{
+    if (const QWindow *handle = window.windowHandle(); handle && !handle->frameMargins().isNull())
+        return handle->frameMargins();
+    for (const QWidget *other : QApplication::topLevelWidgets())
+        if (const QWindow *handle = other->windowHandle(); other->isVisible() && handle)
+            if (!handle->frameMargins().isNull())
+                return handle->frameMargins();
+    return {};
+}
+
+QRect availableArea(QPoint at)
+{
+    const QScreen *screen = QGuiApplication::screenAt(at);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+} // namespace
+
+QRect fitOnScreen(QRect frame, QRect available)
+{
+    if (available.isEmpty())
+        return frame;
+    return {QPoint(fitAxis(frame.left(), frame.width(), available.left(), available.width()),
+                   fitAxis(frame.top(), frame.height(), available.top(), available.height())),
+            frame.size()};
+}
+
 void placeWindow(QWidget &window, int leftTwips, int topTwips)
 {
-    window.move(px(leftTwips), px(topTwips));
+    const QRect frame(QPoint(px(leftTwips), px(topTwips)), window.size().grownBy(frameMargins(window)));
+    window.move(fitOnScreen(frame, availableArea(frame.topLeft())).topLeft());
+}
+
+void placeClientArea(QWidget &window, int leftTwips, int topTwips)
+{
+    const QMargins margins = frameMargins(window);
+    const QPoint corner(margins.left(), margins.top());
+    const QPoint client(px(leftTwips), px(topTwips));
+    const QRect frame(client - corner, window.size().grownBy(margins));
+    const QRect fitted = fitOnScreen(frame, availableArea(client));
+    window.setGeometry(QRect(fitted.topLeft() + corner, window.size()));
 }
 
 void setBackground(QWidget &widget, const QColor &colour)

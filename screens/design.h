@@ -45,8 +45,19 @@ void installFontSubstitutions();
 // button and neither a minimise nor a maximise button, and the shared background.
 void makeFixedDialog(QWidget &window, QSize clientSize);
 
-// Places a window's frame (its outer top-left corner) at a design position.
+// Where a window's frame goes so that it shows whole on a screen's available
+// area: at its own place where it fits there; else moved the least distance
+// that makes it fit; in a direction where it is larger than the area, at the
+// area's start, so that its top-left corner is on the screen.
+QRect fitOnScreen(QRect frame, QRect available);
+
+// Places a window's frame (its outer top-left corner) at a design position,
+// kept on the screen by fitOnScreen.
 void placeWindow(QWidget &window, int leftTwips, int topTwips);
+
+// Places a window's client area at a design position, kept on the screen by
+// fitOnScreen.
+void placeClientArea(QWidget &window, int leftTwips, int topTwips);
 
 // Sets a widget's background colour through its palette (no style sheet).
 void setBackground(QWidget &widget, const QColor &colour);

@@ -4,7 +4,6 @@
 #include "app_identity.h"
 #include "design.h"
 #include "picture_widgets.h"
-#include "pictures.h"
 #include "start_sys_info.h"
 #include "system_registry.h"
 
@@ -75,8 +74,8 @@ frmAbout::frmAbout(SysInfoOperations operations, QWidget *parent) : QDialog(pare
 
     setObjectName(QStringLiteral("frmAbout"));
     design::makeFixedDialog(*this, design::size(5730, 3555));
-    // The design position is that of the client area, which is what setGeometry places.
-    setGeometry(QRect(QPoint(design::px(2340), design::px(1935)), size()));
+    // The design position is that of the client area.
+    design::placeClientArea(*this, 2340, 1935);
     createControls();
     load();
 }
@@ -87,8 +86,8 @@ void frmAbout::createControls()
     // order, then the picture box and the buttons above them all.
     Label1 = makeLabel(this, "Label1", QStringLiteral("Orvandel"), design::rect(3600, 2520, 1845, 225), 9.75);
     // The etched separator from 90 (grey) and 105 (white) to 5654 twips: the
-    // white line lies over the grey one, one pixel lower, so the grey stays
-    // visible above it.
+    // two-pixel white line is drawn over the grey one on the same top row, so
+    // of the grey only its left end shows.
     const int lineTop = design::px(2880);
     const int lineEnd = design::px(5654);
     makeLine(this, "Line1_1", QRect(design::px(90), lineTop, lineEnd - design::px(90) + 1, 1), lineGrey);
@@ -96,7 +95,7 @@ void frmAbout::createControls()
     lblDescription->setWordWrap(true);
     lblTitle = makeLabel(this, "lblTitle", QStringLiteral("Title"), design::rect(3120, 360, 915, 555), 24);
     lblTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    makeLine(this, "Line1_0", QRect(design::px(105), lineTop + 1, lineEnd - design::px(105) + 1, 2), lineWhite);
+    makeLine(this, "Line1_0", QRect(design::px(105), lineTop, lineEnd - design::px(105) + 1, 2), lineWhite);
     lblVersion = makeLabel(this, "lblVersion", QStringLiteral("V"), design::rect(2640, 1200, 2445, 225), 9.75);
 
     picIcon = new PictureBox(this);
@@ -104,8 +103,9 @@ void frmAbout::createControls()
     picIcon->setGeometry(design::rect(360, 240, 1305, 1290));
     design::setBackground(*picIcon, design::windowBackground);
     picIcon->setFocusPolicy(Qt::TabFocus);
-    // The logo at its own size (836 x 940 units at 150 per inch), cut off by the box.
-    picIcon->setPicture(renderPicture(pictureResource(QStringLiteral("logo")), QSize(535, 602)));
+    // The box holds the logo at its own size, anchored at its top-left corner;
+    // that corner of the logo is empty, so the box shows only its background
+    // and needs no picture.
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -151,8 +151,10 @@ SysInfoOperations frmAbout::systemOperations()
     // Only a regular file counts, not a folder of that name.
     operations.fileExists = [](const QString &path) { return QFileInfo(path).isFile(); };
     operations.startProgram = [](const QString &program) { return QProcess::startDetached(program, {}); };
-    operations.showMessage = [](QWidget *parent, const QString &caption, const QString &text) {
+    operations.showMessage = [](QWidget *parent, const QString &caption, const QString &text,
+                                const QString &informative) {
         QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
+        box.setInformativeText(informative);
         box.exec();
     };
     return operations;
@@ -164,7 +166,9 @@ void frmAbout::StartSysInfo()
         [this](const std::string &path) { return m_operations.fileExists(fromSystemText(path)); },
         [this](const std::string &program) { return m_operations.startProgram(fromSystemText(program)); },
         [this](std::string_view text) {
-            m_operations.showMessage(this, QString::fromUtf8(applicationTitle), fromSystemText(text));
+            // Which programs would do, so that the user knows what to install.
+            m_operations.showMessage(this, QString::fromUtf8(applicationTitle), fromSystemText(text),
+                                     QString::fromStdString(sysinfo::lookedForPrograms()));
         },
     };
     sysinfo::StartSysInfo(*m_operations.registry, actions);

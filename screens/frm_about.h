@@ -24,8 +24,10 @@ struct SysInfoOperations {
     std::function<bool(const QString &path)> fileExists;
     // Starts the program without a shell; false when it could not be started.
     std::function<bool(const QString &program)> startProgram;
-    // Shows a message box with only an OK button and returns when it is closed.
-    std::function<void(QWidget *parent, const QString &caption, const QString &text)> showMessage;
+    // Shows a message box with only an OK button, the text and below it the
+    // informative text, and returns when it is closed.
+    std::function<void(QWidget *parent, const QString &caption, const QString &text, const QString &informative)>
+        showMessage;
 };
 
 // The About box: the program's title, version, author and description, and a

@@ -19,6 +19,7 @@ frmConstants::frmConstants(QWidget *parent) : QDialog(parent)
     // The client area's top-left corner at its design place; an explicit
     // geometry also keeps QDialog from centring the window when shown.
     setGeometry(design::rect(1545, 1935, 9705, 7740));
+    design::placeClientArea(*this, 1545, 1935);
 
     // Back to front: the sheet, the logo over its title row's left end, the button.
     auto *sheet = new ConstantsSheetWidget(this);

@@ -11,7 +11,9 @@
 #include "picture_widgets.h"
 #include "pictures.h"
 #include "quantity_pictures.h"
+#include "same_window_double_clicks.h"
 #include "the_display_screen.h"
+#include "titled_frame.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -100,6 +102,7 @@ PictureBox *pictureButton(QWidget *parent, const QString &name, const TwipsRect 
 InitialScreen::InitialScreen(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("InitialScreen"));
+    installSameWindowDoubleClicks();
     setWindowTitle(QStringLiteral("%1 %2 By Orvandel").arg(latin1(applicationTitle), latin1(versionText)));
     design::makeFixedDialog(*this, design::size(10110, 7020));
     // The main window: a window of its own with a taskbar entry, yet the same fixed frame.
@@ -126,7 +129,7 @@ InitialScreen::~InitialScreen() = default;
 void InitialScreen::buildFrames()
 {
     for (const FrameLayout &layout : frameLayouts) {
-        auto *frame = new QGroupBox(utf8(std::string(frameCaption(layout.frame))), this);
+        auto *frame = new TitledFrame(utf8(std::string(frameCaption(layout.frame))), this);
         frame->setObjectName(utf8(std::string(frameName(layout.frame))));
         frame->setGeometry(toPixels(layout.rect));
         frame->setFont(design::font(QStringLiteral("Comic Sans MS"), 12));

@@ -8,6 +8,8 @@
 #include "lenient_number.h"
 #include "picture_widgets.h"
 #include "result_text.h"
+#include "same_window_double_clicks.h"
+#include "unit_name_delegate.h"
 #include "wrapping_button.h"
 
 #include <QKeyEvent>
@@ -38,6 +40,7 @@ QListWidget *unitList(QWidget *parent, const char *name, QRect geometry)
     list->setFont(design::font(QStringLiteral("Times New Roman"), 12));
     design::setTextColour(*list, blue);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    UnitNameDelegate::install(*list);
     // Ctrl+click, Ctrl+Space or a click below the last unit would clear the
     // highlight while the result still converts by the current unit; the unit
     // in use stays highlighted instead.
@@ -53,6 +56,7 @@ QListWidget *unitList(QWidget *parent, const char *name, QRect geometry)
 TheDisplayScreen::TheDisplayScreen(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TheDisplayScreen"));
+    installSameWindowDoubleClicks();
     setWindowTitle(QStringLiteral("Enter Value To be Converted..."));
     design::makeFixedDialog(*this, design::size(7470, 4830));
     buildControls();
@@ -82,6 +86,12 @@ void TheDisplayScreen::buildControls()
     m_lblEqualTo->setLineWidth(1);
     design::setBackground(*m_lblEqualTo, resultBackground);
     design::setTextColour(*m_lblEqualTo, red);
+    // A plain frame is drawn in the WindowText colour: black, the window-frame
+    // colour, while the text takes the red of the Text role.
+    m_lblEqualTo->setForegroundRole(QPalette::Text);
+    QPalette resultPalette = m_lblEqualTo->palette();
+    resultPalette.setColor(QPalette::WindowText, Qt::black);
+    m_lblEqualTo->setPalette(resultPalette);
 
     m_finalValueList = unitList(this, "FinalValueList", design::rect(4440, 2040, 2295, 2055));
 
@@ -138,14 +148,16 @@ bool TheDisplayScreen::isRatioMode() const
 
 void TheDisplayScreen::computeAndShow()
 {
-    const double value = readLenientNumber(m_initialValueTxt->text().toStdString());
+    const double value = readLenientNumber(m_initialValueTxt->text().toStdString(), m_decimalSeparator);
     const double result = convertByRatio(value, InitialFactor, FinalFactor);
     m_lblEqualTo->setText(QString::fromStdString(formatResult(result, m_decimalSeparator)));
+    // The pattern keeps ten decimals; the tooltip shows what it rounded away ("1E-13" for "0.").
+    m_lblEqualTo->setToolTip(QString::fromStdString(formatFullResult(result, m_decimalSeparator)));
 }
 
 void TheDisplayScreen::calculateTemperature()
 {
-    const double value = readLenientNumber(m_initialValueTxt->text().toStdString());
+    const double value = readLenientNumber(m_initialValueTxt->text().toStdString(), m_decimalSeparator);
     InitialFactor = toCelsius(m_initialValueList->currentRow(), value);
     FinalFactor = fromCelsius(m_finalValueList->currentRow(), InitialFactor);
     m_lblEqualTo->setText(QString::fromStdString(formatTemperatureResult(FinalFactor, m_decimalSeparator)));

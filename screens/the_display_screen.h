@@ -57,7 +57,7 @@ private:
     void InitialValueTxt_Change();
     void InitialValueTxt_LostFocus();
 
-    std::string m_decimalSeparator; // the user's, for the result only
+    std::string m_decimalSeparator; // the user's: written in the result, read in the value
 
     QLineEdit *m_initialValueTxt = nullptr;
     QListWidget *m_initialValueList = nullptr;

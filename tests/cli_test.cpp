@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <locale>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -60,9 +61,26 @@ INSTANTIATE_TEST_SUITE_P(Cases, CliConvert, testing::Values(
     ConvertCase{"heat transfer coefficien","1","W/(m²·°C)","kW/(m²·C)","0.001"},
     ConvertCase{"ideal gas constant","1",    "R",      "m³·atm /(kmol·K)", "0.082"},
     ConvertCase{"dynamic viscosity","1",     "g/m.s",  "cP",     "1."},
+    ConvertCase{"length",           "1000000", "m",    "in",     "39370078.74015748"},
+    ConvertCase{"length",           "2,5",   "cm",     "cm",     "2."},
     ConvertCase{"area",             "1e308", "km²",    "mm²",    "Out of range"}),
     [](const auto &row) { return caseName(row.param.quantity) + "_" + std::to_string(row.index); });
 // clang-format on
+
+// Scripts get the same numbers under every locale: the value is read with "."
+// also where the program's locale writes numbers with a decimal comma.
+TEST(CliLocale, ReadsThePointUnderACommaLocale)
+{
+    struct Comma : std::numpunct<char> {
+        char do_decimal_point() const override { return ','; }
+    };
+    const std::locale previous = std::locale::global(std::locale(std::locale::classic(), new Comma));
+    const CliRun comma = run({"convert", "length", "2,5", "cm", "cm"});
+    const CliRun point = run({"convert", "length", "2.5", "cm", "cm"});
+    std::locale::global(previous);
+    EXPECT_EQ(comma.out, "2.\n");
+    EXPECT_EQ(point.out, "2.5\n");
+}
 
 TEST(CliLists, QuantitiesInMenuOrderAndUnitsWithFactorTexts)
 {

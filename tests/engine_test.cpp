@@ -62,6 +62,18 @@ INSTANTIATE_TEST_SUITE_P(Cases, LenientReading, testing::Values(
     byWhat);
 // clang-format on
 
+TEST(LenientReadingLocal, TheLocalDecimalCommaIsADecimalPointToo)
+{
+    EXPECT_EQ(readLenientNumber("2,5", ","), 2.5);
+    EXPECT_EQ(readLenientNumber("2.5", ","), 2.5);
+    EXPECT_EQ(readLenientNumber("-1 2,5e1", ","), -125);
+    EXPECT_EQ(readLenientNumber("1,2,3", ","), 1.2); // still one decimal point
+    EXPECT_EQ(readLenientNumber("1.2,3", ","), 1.2);
+    EXPECT_EQ(readLenientNumber("&H1F,8", ","), 31);
+    EXPECT_EQ(readLenientNumber("2\xd9\xab" "5", "\xd9\xab"), 2.5); // a separator of two bytes
+    EXPECT_EQ(readLenientNumber("2,5", "."), 2);
+}
+
 TEST(LenientReadingRange, ValuesBeyondADoubleReadAsInfinity)
 {
     const double inf = std::numeric_limits<double>::infinity();
@@ -104,7 +116,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, ResultPattern, testing::Values(
     PatternCase{"large",                       1e20,            "100000000000000000000."},
     PatternCase{"huge without noise digits",   1e42,            "1000000000000000000000000000000000000000000."},
     PatternCase{"largest with a fraction",     1e15 + 0.5,      "1000000000000000.5"},
-    PatternCase{"just below 1E+15",            999999999999999.25, "999999999999999.25"},
+    PatternCase{"just below 1E+15",            999999999999999.25, "999999999999999.2"},
+    PatternCase{"shortest digits of 1E+6/2.54", 1e8 / 2.54,     "39370078.74015748"},
+    PatternCase{"rounding carries to the unit", 0.99999999996,  "1."},
+    PatternCase{"carry adds an integer digit", 9.99999999995,   "10."},
+    PatternCase{"half of the last decimal",    5e-11,           "0.0000000001"},
+    PatternCase{"negative half rounds away",   -5e-11,          "-0.0000000001"},
     PatternCase{"infinity",                    std::numeric_limits<double>::infinity(), "Out of range"},
     PatternCase{"NaN",                         std::nan(""),    "Out of range"}),
     byWhat);
@@ -116,6 +133,14 @@ TEST(ResultPatternSeparator, UsesTheGivenDecimalSeparator)
     EXPECT_EQ(formatResult(3, ","), "3,");
     EXPECT_EQ(formatTemperatureResult(-17.77777777777778, ","), "-17,7777777777778");
     EXPECT_EQ(formatTemperatureResult(1e20, ","), "1E+20");
+}
+
+TEST(FullResult, FifteenDigitsAsFactorTextsAreWritten)
+{
+    EXPECT_EQ(formatFullResult(1e-13), "1E-13");
+    EXPECT_EQ(formatFullResult(1 / 2.54), "0.393700787401575");
+    EXPECT_EQ(formatFullResult(0.000123456789, ","), "0,000123456789");
+    EXPECT_EQ(formatFullResult(std::numeric_limits<double>::infinity()), "");
 }
 
 // ---- ratio conversion ------------------------------------------------------
@@ -154,6 +179,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, RatioConversion, testing::Values(
     RatioCase{"erg to J",                     "1",     "1E-07",    "1",        "0.0000001"},
     RatioCase{"ml to mm3",                    "1",     "0.001",    "1E-06",    "1000."},
     RatioCase{"UK ton to kg",                 "1",     "1016050",  "1000",     "1016.05"},
+    RatioCase{"1,000,000 m to in",            "1000000", "100",    "2.54",     "39370078.74015748"},
+    RatioCase{"123456789 km to in",           "123456789", "100000", "2.54",   "4860503503937.008"},
     RatioCase{"typed value beyond a double",  "1e400", "1",        "1",        "Out of range"},
     RatioCase{"product beyond a double",      "1e308", "10000000000", "0.01",  "Out of range"},
     RatioCase{"quotient beyond a double",     "1e308", "1",        "1E-08",    "Out of range"}),

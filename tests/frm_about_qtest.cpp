@@ -30,6 +30,7 @@ struct FakeSystem {
         QWidget *parent;
         QString caption;
         QString text;
+        QString informative;
     };
     QList<Message> messages;
 
@@ -51,8 +52,9 @@ struct FakeSystem {
             return startSucceeds;
         };
         if (!realMessageBox)
-            ops.showMessage = [this](QWidget *parent, const QString &caption, const QString &text) {
-                messages.push_back({parent, caption, text});
+            ops.showMessage = [this](QWidget *parent, const QString &caption, const QString &text,
+                                     const QString &informative) {
+                messages.push_back({parent, caption, text, informative});
             };
         return ops;
     }
@@ -136,8 +138,13 @@ private slots:
         QVERIFY(title->width() >= title->fontMetrics().horizontalAdvance(QStringLiteral("Quantora")));
         QVERIFY(title->geometry().right() < box.width());
 
-        // The logo at its own size of 5.57 x 6.27 inches, larger than the box that clips it.
-        QCOMPARE(control<PictureBox>(box, "picIcon")->picture().deviceIndependentSize(), QSizeF(535, 602));
+        // The logo's top-left corner, all the box shows of it, is empty: only the background shows.
+        const QImage icon = control<PictureBox>(box, "picIcon")->grab().toImage();
+        int otherPixels = 0;
+        for (int y = 0; y < icon.height(); ++y)
+            for (int x = 0; x < icon.width(); ++x)
+                otherPixels += icon.pixelColor(x, y) != QColor(128, 128, 255);
+        QCOMPARE(otherPixels, 0);
     }
 
     void stacking()
@@ -148,9 +155,12 @@ private slots:
         QCOMPARE(box.childAt(250, 170)->objectName(), QStringLiteral("lblDescription"));
         QCOMPARE(box.childAt(354, 170)->objectName(), QStringLiteral("lblDescription"));
         QCOMPARE(box.childAt(356, 170)->objectName(), QStringLiteral("Label1"));
-        // The etched separator: grey above, white below it.
-        QCOMPARE(box.childAt(100, 192)->objectName(), QStringLiteral("Line1_1"));
+        // The etched separator: the white line (from 105 twips, 2 pixels wide) over
+        // the grey one (from 90 twips) on the same row; the grey shows at its left end.
+        QCOMPARE(box.childAt(6, 192)->objectName(), QStringLiteral("Line1_1"));
+        QCOMPARE(box.childAt(100, 192)->objectName(), QStringLiteral("Line1_0"));
         QCOMPARE(box.childAt(100, 193)->objectName(), QStringLiteral("Line1_0"));
+        QCOMPARE(box.childAt(100, 194), nullptr);
     }
 
     void tabOrder()
@@ -225,7 +235,7 @@ private slots:
         box.show();
         QVERIFY(QTest::qWaitForWindowActive(&box));
 
-        QString caption, text;
+        QString caption, text, informative;
         QMessageBox::Icon icon = QMessageBox::Critical;
         QMessageBox::StandardButtons buttons;
         QWidget *parent = nullptr;
@@ -234,6 +244,7 @@ private slots:
             if (auto *message = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                 caption = message->windowTitle();
                 text = message->text();
+                informative = message->informativeText();
                 icon = message->icon();
                 buttons = message->standardButtons();
                 parent = message->parentWidget();
@@ -246,6 +257,11 @@ private slots:
 
         QCOMPARE(caption, QStringLiteral("Quantora"));
         QCOMPARE(text, unavailable);
+#ifndef Q_OS_WIN
+        // What to install to make the button work.
+        QCOMPARE(informative,
+                 QStringLiteral("Quantora looks for one of these programs on the PATH: hardinfo2, hardinfo, kinfocenter."));
+#endif
         QCOMPARE(icon, QMessageBox::NoIcon);
         QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(parent, &box);

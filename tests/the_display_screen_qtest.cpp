@@ -54,7 +54,7 @@ private slots:
     void keyboardSelectsUnitsAndEscDoesNotClose();
     void theUnitInUseStaysHighlighted();
     void doubleClickOnControlsDoesNotOpenTheAboutBox();
-    void resultFollowsTheLocaleWhileTypingStaysWithPoint();
+    void resultAndValueFollowTheLocale();
 
 private:
     // Opens a quantity by its picture and runs `inside` on its screen.
@@ -254,14 +254,14 @@ void TheDisplayScreenTest::doubleClickOnControlsDoesNotOpenTheAboutBox()
     QCOMPARE(opened, QStringList());
 }
 
-void TheDisplayScreenTest::resultFollowsTheLocaleWhileTypingStaysWithPoint()
+void TheDisplayScreenTest::resultAndValueFollowTheLocale()
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QStringList shown;
     withQuantity("Lengthcmd", [&](Screen &screen) {
         Screen::pick(screen.from, 5); // in
         shown << screen.result->text();
-        screen.retype("2,5"); // the comma ends the number: 2
+        screen.retype("2,5"); // the locale's decimal comma: 2.5
         shown << screen.result->text();
         screen.retype("0.5");
         shown << screen.result->text();
@@ -271,7 +271,7 @@ void TheDisplayScreenTest::resultFollowsTheLocaleWhileTypingStaysWithPoint()
         screen.retype("0");
         shown << screen.result->text();
     });
-    QCOMPARE(shown, (QStringList{"2,54", "5,08", "1,27", "-17,7777777777778"}));
+    QCOMPARE(shown, (QStringList{"2,54", "6,35", "1,27", "-17,7777777777778"}));
 }
 
 QTEST_MAIN(TheDisplayScreenTest)

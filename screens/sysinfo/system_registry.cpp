@@ -9,6 +9,8 @@
 #include <cstdlib>
 #endif
 
+#include "start_sys_info.h"
+
 namespace quantora::sysinfo {
 
 std::unique_ptr<Registry> systemRegistry()
@@ -18,6 +20,19 @@ std::unique_ptr<Registry> systemRegistry()
 #else
     const char *path = std::getenv("PATH");
     return std::make_unique<PathRegistry>(path ? path : "");
+#endif
+}
+
+std::string lookedForPrograms()
+{
+#ifdef _WIN32
+    return "Quantora looks for " + std::string(programFileName.substr(1)) +
+           ", the system-information program named in the registry.";
+#else
+    std::string names;
+    for (const std::string_view program : sysInfoPrograms)
+        names += (names.empty() ? "" : ", ") + std::string(program);
+    return "Quantora looks for one of these programs on the PATH: " + names + ".";
 #endif
 }
 
