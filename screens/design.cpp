@@ -54,11 +54,12 @@ int fitAxis(int start, int length, int areaStart, int areaLength)
     return std::clamp(start, areaStart, areaStart + areaLength - length);
 }
 
-// The window frame's margins; before a window is first shown the system has not
-// told them yet, and those of a window already shown stand in (all windows of
+// The window frame's margins. Some systems tell them only once a window has
+// been shown; then those of a window already shown stand in (all windows of
 // the program have the same kind of frame).
-QMargins frameMargins(const QWidget &window)
+QMargins frameMargins(QWidget &window)
 {
+    window.winId(); // creates the window, whose frame some systems know before it is shown
     if (const QWindow *handle = window.windowHandle(); handle && !handle->frameMargins().isNull())
         return handle->frameMargins();
     for (const QWidget *other : QApplication::topLevelWidgets())

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "the_display_screen.h"
 
+#include "bordered_label.h"
 #include "conversion.h"
 #include "design.h"
 #include "factor_text.h"
@@ -78,20 +79,12 @@ void TheDisplayScreen::buildControls()
 
     m_initialValueList = unitList(this, "InitialValueList", design::rect(720, 2040, 2175, 2055));
 
-    m_lblEqualTo = place(new QLabel(this), "LblEqualTo", design::rect(4080, 1440, 2655, 495));
+    m_lblEqualTo = place(new BorderedLabel(this), "LblEqualTo", design::rect(4080, 1440, 2655, 495));
     m_lblEqualTo->setFont(design::font(QStringLiteral("Arial"), 12.75));
     m_lblEqualTo->setTextFormat(Qt::PlainText);
     m_lblEqualTo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_lblEqualTo->setFrameStyle(QFrame::Box | QFrame::Plain);
-    m_lblEqualTo->setLineWidth(1);
     design::setBackground(*m_lblEqualTo, resultBackground);
     design::setTextColour(*m_lblEqualTo, red);
-    // A plain frame is drawn in the WindowText colour: black, the window-frame
-    // colour, while the text takes the red of the Text role.
-    m_lblEqualTo->setForegroundRole(QPalette::Text);
-    QPalette resultPalette = m_lblEqualTo->palette();
-    resultPalette.setColor(QPalette::WindowText, Qt::black);
-    m_lblEqualTo->setPalette(resultPalette);
 
     m_finalValueList = unitList(this, "FinalValueList", design::rect(4440, 2040, 2295, 2055));
 

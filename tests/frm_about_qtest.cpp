@@ -259,8 +259,9 @@ private slots:
         QCOMPARE(text, unavailable);
 #ifndef Q_OS_WIN
         // What to install to make the button work.
-        QCOMPARE(informative,
-                 QStringLiteral("Quantora looks for one of these programs on the PATH: hardinfo2, hardinfo, kinfocenter."));
+        QCOMPARE(
+            informative,
+            QStringLiteral("Quantora looks for one of these programs on the PATH: hardinfo2, hardinfo, kinfocenter."));
 #endif
         QCOMPARE(icon, QMessageBox::NoIcon);
         QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));

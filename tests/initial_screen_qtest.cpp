@@ -11,7 +11,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QWindow>
+
+#include <algorithm>
 
 using namespace quantora;
 using quantora::testing::onNextModal;
@@ -64,6 +68,23 @@ const Opening openings[] = {
 };
 // clang-format on
 
+// One button event through the window system, as a real mouse sends it, so
+// that Qt itself decides whether a press makes a double-click.
+void sendButton(QWidget *window, QPoint global, QEvent::Type type)
+{
+    QWindow *handle = window->windowHandle();
+    QTest::lastMouseTimestamp += 10;
+    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+    qt_handleMouseEvent(handle, handle->mapFromGlobal(global), global, held, Qt::LeftButton, type, {},
+                        QTest::lastMouseTimestamp);
+}
+
+void sendClick(QWidget *window, QPoint global)
+{
+    sendButton(window, global, QEvent::MouseButtonPress);
+    sendButton(window, global, QEvent::MouseButtonRelease);
+}
+
 } // namespace
 
 class InitialScreenTest : public QObject {
@@ -77,6 +98,11 @@ private slots:
     void nextOpeningStartsFresh();
     void aboutBoxFromBackgroundAndLogo();
     void doubleClickOnAFrameOrControlIsNotTheBackground();
+    void doubleClickCountsInOneWindowOnly();
+    void framesAreDrawnAsDesigned();
+    void windowsFitOnTheScreen_data();
+    void windowsFitOnTheScreen();
+    void menuKeptOnTheScreen();
     void standardConstantsOpensTheSameScreenEveryTime();
     void exitProgramEndsTheEventLoop();
 
@@ -265,6 +291,110 @@ void InitialScreenTest::doubleClickOnAFrameOrControlIsNotTheBackground()
         seen->cancel();
         QVERIFY2(!*seen, name);
     }
+}
+
+void InitialScreenTest::doubleClickCountsInOneWindowOnly()
+{
+    // A double-click on Length: the first click opens the conversion screen,
+    // whose background lies under the pointer for the second click.
+    auto *length = control<PictureBox>("Lengthcmd");
+    const QPoint pointer = length->mapToGlobal(length->rect().center());
+    bool onScreenBackground = false, aboutOverScreen = true;
+    const auto screenSeen = onNextModal([&](QWidget *screen) {
+        const QPoint local = screen->mapFromGlobal(pointer);
+        onScreenBackground = screen->rect().contains(local) && !screen->childAt(local);
+        const auto about = onNextModal([](QWidget *) {}, screen);
+        sendClick(screen, pointer);
+        QTest::qWait(50);
+        about->cancel();
+        aboutOverScreen = about->seen;
+        QTest::mouseClick(screen->findChild<QPushButton *>("HideLengthScreen"), Qt::LeftButton);
+    });
+    sendClick(m_menu.get(), pointer);
+    QVERIFY(*screenSeen);
+    QVERIFY(onScreenBackground);
+    QVERIFY(!aboutOverScreen);
+
+    // Both clicks on the menu's background are a double-click there.
+    QTest::lastMouseTimestamp += 1000;
+    const QPoint background = m_menu->mapToGlobal(QPoint(668, 50));
+    const auto about = onNextModal([](QWidget *) {});
+    sendClick(m_menu.get(), background);
+    sendClick(m_menu.get(), background);
+    QVERIFY(*about);
+    QTest::lastMouseTimestamp += 1000;
+}
+
+void InitialScreenTest::framesAreDrawnAsDesigned()
+{
+    const QColor background(128, 128, 255), grey(128, 128, 128);
+    for (const char *name : {"Frame1", "FlowRelated", "Frame2", "Frame3"}) {
+        auto *frame = control<QWidget>(name);
+        const QImage image = frame->grab().toImage();
+        // The border's top line: the first grey row down the middle of the frame.
+        const int middle = frame->width() / 2;
+        int top = 0;
+        while (top < image.height() && image.pixelColor(middle, top) != grey)
+            ++top;
+        QVERIFY2(top < 20, name);
+        int greyOnTop = 0;
+        for (int x = 0; x < frame->width() - 1; ++x)
+            greyOnTop += image.pixelColor(x, top) == grey;
+        for (QWidget *child : frame->findChildren<QWidget *>()) {
+            QVERIFY2(child->y() > top + 1, qPrintable(child->objectName())); // nothing crosses the border
+        }
+        // The title leaves a gap in the line; the rest of it is whole.
+        QVERIFY2(greyOnTop > frame->width() / 2, name);
+        // Inside: the window's background, untinted.
+        QCOMPARE(image.pixelColor(3, frame->height() - 4), background);
+        QCOMPARE(image.pixelColor(frame->width() - 4, top + 3), background);
+    }
+}
+
+void InitialScreenTest::windowsFitOnTheScreen_data()
+{
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QRect>("fitted");
+    const QRect screen(0, 0, 640, 480);
+    QTest::newRow("fits where it is") << QRect(67, 67, 500, 300) << screen << QRect(67, 67, 500, 300);
+    QTest::newRow("past the right edge") << QRect(200, 67, 500, 300) << screen << QRect(140, 67, 500, 300);
+    QTest::newRow("past the bottom edge") << QRect(67, 300, 500, 300) << screen << QRect(67, 180, 500, 300);
+    QTest::newRow("above and left") << QRect(-20, -5, 500, 300) << screen << QRect(0, 0, 500, 300);
+    QTest::newRow("wider and taller") << QRect(67, 67, 674, 498) << screen << QRect(0, 0, 674, 498);
+    QTest::newRow("wider only") << QRect(67, 300, 674, 300) << screen << QRect(0, 180, 674, 300);
+    QTest::newRow("exactly the screen") << QRect(10, 10, 640, 480) << screen << QRect(0, 0, 640, 480);
+    QTest::newRow("area below a top panel")
+        << QRect(67, 10, 500, 300) << QRect(1280, 30, 1000, 450) << QRect(1280, 30, 500, 300);
+}
+
+void InitialScreenTest::windowsFitOnTheScreen()
+{
+    QFETCH(QRect, frame);
+    QFETCH(QRect, available);
+    QFETCH(QRect, fitted);
+    QCOMPARE(design::fitOnScreen(frame, available), fitted);
+}
+
+void InitialScreenTest::menuKeptOnTheScreen()
+{
+    // Also run on a screen too small for the menu (150 % of 800 x 600).
+    if (!m_menu->isVisible()) {
+        onNextModal([](QWidget *about) { QTest::keyClick(about, Qt::Key_Return); });
+        m_menu->load();
+    }
+    const QRect area = m_menu->screen()->availableGeometry();
+    const QRect frame = m_menu->frameGeometry();
+    const QPoint designed(design::px(1000), design::px(1000));
+    if (area.contains(QRect(designed, frame.size()))) {
+        QCOMPARE(frame.topLeft(), designed);
+        return;
+    }
+    QVERIFY(area.contains(frame.topLeft()));
+    QCOMPARE(frame.left(),
+             frame.width() > area.width() ? area.left() : std::min(designed.x(), area.right() + 1 - frame.width()));
+    QCOMPARE(frame.top(),
+             frame.height() > area.height() ? area.top() : std::min(designed.y(), area.bottom() + 1 - frame.height()));
 }
 
 void InitialScreenTest::standardConstantsOpensTheSameScreenEveryTime()

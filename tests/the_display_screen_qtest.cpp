@@ -8,11 +8,14 @@
 #include "screen_controls.h"
 #include "the_display_screen.h"
 
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QToolTip>
 
 using namespace quantora;
 using quantora::testing::onNextModal;
@@ -55,6 +58,9 @@ private slots:
     void theUnitInUseStaysHighlighted();
     void doubleClickOnControlsDoesNotOpenTheAboutBox();
     void resultAndValueFollowTheLocale();
+    void resultShowsWhatThePatternRoundsAway();
+    void longUnitNamesShowWholeInATooltip_data();
+    void longUnitNamesShowWholeInATooltip();
 
 private:
     // Opens a quantity by its picture and runs `inside` on its screen.
@@ -272,6 +278,67 @@ void TheDisplayScreenTest::resultAndValueFollowTheLocale()
         shown << screen.result->text();
     });
     QCOMPARE(shown, (QStringList{"2,54", "6,35", "1,27", "-17,7777777777778"}));
+}
+
+void TheDisplayScreenTest::resultShowsWhatThePatternRoundsAway()
+{
+    QString text, tooltip;
+    QColor border;
+    int redPixels = 0;
+    withQuantity("Lengthcmd", [&](Screen &screen) {
+        Screen::pick(screen.from, 10); // A (ångström)
+        Screen::pick(screen.to, 4);    // km
+        text = screen.result->text();
+        tooltip = screen.result->toolTip();
+        const QImage image = screen.result->grab().toImage();
+        border = image.pixelColor(0, image.height() / 2);
+        for (int y = 1; y < image.height() - 1; ++y)
+            for (int x = 1; x < image.width() - 1; ++x)
+                redPixels += image.pixelColor(x, y) == QColor(255, 0, 0);
+    });
+    QCOMPARE(text, QStringLiteral("0."));
+    QCOMPARE(tooltip, QStringLiteral("1E-13"));
+    // The border in the window-frame colour, the text in red.
+    QCOMPARE(border, QColor(Qt::black));
+    QVERIFY(redPixels > 0);
+}
+
+void TheDisplayScreenTest::longUnitNamesShowWholeInATooltip_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Ideal Gas Constant") << "IdealGasConstantCmd";
+    QTest::newRow("Power") << "PowerCmd";
+}
+
+void TheDisplayScreenTest::longUnitNamesShowWholeInATooltip()
+{
+    QFETCH(QString, button);
+    QStringList problems;
+    int tooltips = 0;
+    withQuantity(button.toLatin1(), [&](Screen &screen) {
+        for (QListWidget *list : {screen.from, screen.to}) {
+            const QString which = list->objectName() + QLatin1Char(' ');
+            if (list->horizontalScrollBar()->isVisible())
+                problems << which + "scrolls sideways";
+            for (int row = 0; row < list->count(); ++row) {
+                list->scrollToItem(list->item(row));
+                const QRect rect = list->visualItemRect(list->item(row));
+                if (rect.left() < 0 || rect.right() >= list->viewport()->width())
+                    problems << which + list->item(row)->text() + " runs past the list";
+                // The view takes a help event for which it shows a tooltip.
+                QHelpEvent help(QEvent::ToolTip, rect.center(), list->viewport()->mapToGlobal(rect.center()));
+                QApplication::sendEvent(list->viewport(), &help);
+                const bool shown = help.isAccepted();
+                if (shown && QToolTip::text() != list->item(row)->text())
+                    problems << which + "tooltip " + QToolTip::text();
+                tooltips += shown;
+                if (row == 0 && shown)
+                    problems << which + "tooltip on a short name";
+            }
+        }
+    });
+    QVERIFY(tooltips > 0); // the longest names do not fit the narrower list
+    QCOMPARE(problems.join(QStringLiteral("; ")), QString());
 }
 
 QTEST_MAIN(TheDisplayScreenTest)
