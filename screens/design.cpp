@@ -54,27 +54,52 @@ int fitAxis(int start, int length, int areaStart, int areaLength)
     return std::clamp(start, areaStart, areaStart + areaLength - length);
 }
 
-// The window frame's margins. Some systems tell them only once a window has
-// been shown; then those of a window already shown stand in (all windows of
-// the program have the same kind of frame).
-QMargins frameMargins(QWidget &window)
-{
-    window.winId(); // creates the window, whose frame some systems know before it is shown
-    if (const QWindow *handle = window.windowHandle(); handle && !handle->frameMargins().isNull())
-        return handle->frameMargins();
-    for (const QWidget *other : QApplication::topLevelWidgets())
-        if (const QWindow *handle = other->windowHandle(); other->isVisible() && handle)
-            if (!handle->frameMargins().isNull())
-                return handle->frameMargins();
-    return {};
-}
-
 QRect availableArea(QPoint at)
 {
     const QScreen *screen = QGuiApplication::screenAt(at);
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect();
+}
+
+// The frame of the program's windows, as far as the system has told it. Some
+// systems (X11) tell a window's frame only once it is shown; then the frame of
+// a window shown before stands in (all windows of the program have the same
+// kind of frame), and the program's first window learns it as it appears.
+QMargins &knownFrameMargins()
+{
+    static QMargins margins;
+    return margins;
+}
+
+class LearnFrameMargins : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QWindow *handle = qobject_cast<const QWindow *>(watched);
+        if (event->type() == QEvent::Expose && handle && !handle->frameMargins().isNull()) {
+            knownFrameMargins() = handle->frameMargins();
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+QMargins frameMargins(QWidget &window)
+{
+    window.winId(); // creates the window, whose frame some systems know before it is shown
+    QWindow *handle = window.windowHandle();
+    if (!handle)
+        return knownFrameMargins();
+    if (!handle->frameMargins().isNull())
+        return knownFrameMargins() = handle->frameMargins();
+    if (knownFrameMargins().isNull())
+        handle->installEventFilter(new LearnFrameMargins(handle));
+    return knownFrameMargins();
 }
 
 } // namespace
