@@ -27,9 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         args.push_back(input.substr(start));
     }
 
+    std::istringstream in; // batch reads no lines here; fuzz_batch covers it
     std::ostringstream out;
     std::ostringstream err;
-    const int status = quantora::runCli(args, out, err);
+    const int status = quantora::runCli(args, in, out, err);
     const std::string output = out.str();
     const std::string messages = err.str();
 
