@@ -110,7 +110,9 @@ TEST(CliHelp, ExplainsTheCommandsAndTheVersion)
 {
     const CliRun help = run({"--help"});
     EXPECT_EQ(help.status, exitOk);
-    EXPECT_NE(help.out.find("convert QUANTITY VALUE FROM TO"), std::string::npos);
+    for (const char *entry : {"convert QUANTITY VALUE FROM TO", "convert QUANTITY VALUE FROM  ", "\n  batch  ",
+                              "\n  --digits N  ", "\n  --  "})
+        EXPECT_NE(help.out.find(entry), std::string::npos) << entry;
     EXPECT_EQ(run({"--version"}).out, "quantora-cli 2.0.0\n");
 }
 
