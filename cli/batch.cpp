@@ -4,6 +4,7 @@
 #include "cli_result.h"
 #include "names.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -38,6 +39,8 @@ public:
 
     void flush()
     {
+        if (output_.empty())
+            return;
         out_.write(output_.data(), static_cast<std::streamsize>(output_.size()));
         out_.flush();
         output_.clear();
@@ -109,24 +112,30 @@ bool runBatch(std::istream &in, std::ostream &out, std::ostream &err, int digits
     std::vector<char> block(blockSize);
     std::string pending;   // the start of a line whose end is still to come
     bool skipping = false; // within a line too long to convert
-    if (std::streambuf *source = in.rdbuf()) {
-        for (std::streamsize got;
-             (got = source->sgetn(block.data(), static_cast<std::streamsize>(block.size()))) > 0;) {
-            pending.append(block.data(), static_cast<std::size_t>(got));
-            std::size_t start = 0;
-            for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos; start = end + 1) {
-                if (skipping)
-                    converter.skipLongLine();
-                else
-                    converter.convertLine(std::string_view(pending).substr(start, end - start));
-                skipping = false;
-            }
-            pending.erase(0, start);
-            if (pending.size() > maxLineLength) {
-                skipping = true;
-                pending.clear();
-            }
+    std::streambuf *source = in.rdbuf();
+    // Each round takes what one read of the input brought (sgetc reads when the
+    // buffer is empty, and only then), so that lines typed at a terminal or sent
+    // one at a time by another program are answered at once: the results go out
+    // whenever no more input is waiting.
+    while (source && source->sgetc() != std::char_traits<char>::eof()) {
+        const auto wanted = std::clamp<std::streamsize>(source->in_avail(), 1, static_cast<std::streamsize>(blockSize));
+        const auto got = static_cast<std::size_t>(source->sgetn(block.data(), wanted));
+        pending.append(block.data(), got);
+        std::size_t start = 0;
+        for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos; start = end + 1) {
+            if (skipping)
+                converter.skipLongLine();
+            else
+                converter.convertLine(std::string_view(pending).substr(start, end - start));
+            skipping = false;
         }
+        pending.erase(0, start);
+        if (pending.size() > maxLineLength) {
+            skipping = true;
+            pending.clear();
+        }
+        if (source->in_avail() <= 0)
+            converter.flush();
     }
     if (skipping)
         converter.skipLongLine();

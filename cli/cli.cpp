@@ -10,6 +10,7 @@
 #include "options.h"
 
 #include <string>
+#include <vector>
 
 namespace quantora {
 
@@ -81,13 +82,12 @@ int listUnits(std::string_view name, std::ostream &out, std::ostream &err)
 // convert QUANTITY VALUE FROM [TO]: one result, or without TO one line per unit.
 int convert(std::span<const std::string_view> args, int digits, std::ostream &out, std::ostream &err)
 {
-    NameCache names;
-    const QuantityDef *quantity = names.quantity(args[0]);
+    const QuantityDef *quantity = findQuantity(args[0]);
     if (!quantity)
         return complain(err, unknownQuantityMessage(args[0]));
     std::vector<int> positions;
     for (const std::string_view unit : args.subspan(2)) {
-        const std::span<const int> found = names.units(*quantity, unit);
+        const std::vector<int> found = findUnits(*quantity, unit);
         if (found.size() != 1)
             return complain(err, unitProblemMessage(*quantity, unit, found));
         positions.push_back(found.front());

@@ -3,6 +3,7 @@
 
 #include "quantity.h"
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "batch.h"
 #include "catalogue.h"
 #include "cli.h"
 #include "digits_text.h"
@@ -271,6 +272,41 @@ TEST(CliBatch, ManyLinesComeOutInOrderAcrossReadBlocks)
     const CliRun r = run({"batch"}, input);
     EXPECT_EQ(r.status, exitOk);
     EXPECT_TRUE(r.out == expected) << "the output differs from the expected results";
+}
+
+// Input that comes one line at a time, as from a terminal or from a program that
+// waits for each answer: before it hands out the next line it notes what had
+// been written by then.
+class LineAtATime : public std::streambuf {
+public:
+    LineAtATime(std::vector<std::string> lines, const std::ostringstream &out) : lines_(std::move(lines)), out_(out) {}
+    std::vector<std::string> writtenBeforeEachRead;
+
+protected:
+    int_type underflow() override
+    {
+        writtenBeforeEachRead.push_back(out_.str());
+        if (next_ == lines_.size())
+            return traits_type::eof();
+        std::string &line = lines_[next_++];
+        setg(line.data(), line.data(), line.data() + line.size());
+        return traits_type::to_int_type(line.front());
+    }
+    std::streamsize showmanyc() override { return 0; } // nothing more is waiting
+
+private:
+    std::vector<std::string> lines_;
+    std::size_t next_ = 0;
+    const std::ostringstream &out_;
+};
+
+TEST(CliBatch, AnswersEachLineBeforeWaitingForTheNext)
+{
+    std::ostringstream out, err;
+    LineAtATime input({"length\t1\tcm\tin\n", "length\t-5\tm\tcm\n"}, out);
+    std::istream in(&input);
+    EXPECT_TRUE(runBatch(in, out, err, 0));
+    EXPECT_EQ(input.writtenBeforeEachRead, (std::vector<std::string>{"", "0.3937007874\n", "0.3937007874\n-500.\n"}));
 }
 
 struct DigitsCase {
