@@ -2,70 +2,64 @@
 #include "cli.h"
 
 #include "app_identity.h"
+#include "batch.h"
 #include "catalogue.h"
-#include "conversion.h"
+#include "cli_result.h"
 #include "lookup.h"
+#include "names.h"
+#include "options.h"
 
 #include <string>
+#include <vector>
 
 namespace quantora {
 
 namespace {
 
 constexpr std::string_view usage =
-    "Usage: quantora-cli COMMAND [ARGUMENTS]\n"
+    "Usage: quantora-cli [OPTIONS] COMMAND [ARGUMENTS]\n"
     "Converts values between engineering units, exactly as Quantora's conversion screen does.\n"
     "\n"
     "Commands:\n"
     "  quantities                       list the quantities, in main-menu order\n"
     "  units QUANTITY                   list a quantity's units: position, name and factor\n"
     "  convert QUANTITY VALUE FROM TO   convert VALUE from unit FROM to unit TO\n"
-    "  --help                           show this help\n"
-    "  --version                        show the version\n"
+    "  convert QUANTITY VALUE FROM      convert VALUE to every unit: name, tab, result\n"
+    "  batch                            convert the lines of standard input, each\n"
+    "                                   QUANTITY<tab>VALUE<tab>FROM<tab>TO: one result line\n"
+    "                                   each, or an empty one and a message for a bad line\n"
+    "\n"
+    "Options:\n"
+    "  --digits N      write N significant digits (1 to 17), with convert and batch\n"
+    "  --              end of the options: \"convert length -- -5 m cm\"\n"
+    "  -h, --help      show this help\n"
+    "  --version       show the version\n"
     "\n"
     "QUANTITY is a menu caption or title, in any case, blanks and punctuation ignored\n"
     "(\"mass flow rate\", \"MassFlowrate\", \"energy work heat\"). FROM and TO are unit names\n"
-    "as the units command lists them; surrounding blanks may be left out (\"°C\").\n"
+    "as the units command lists them, surrounding blanks left out (\"°C\"), in any case,\n"
+    "or in ASCII: u for µ, 2 or ^2 for ², 3 or ^3 for ³, deg or nothing for °, * or . for ·\n"
+    "(\"um\", \"m^2\", \"kg/m3\", \"degF\", \"C\").\n"
     "VALUE is read as the value box reads it: \"1 000\" is 1000, \"12abc\" is 12, \"\" is 0.\n"
-    "Exit status: 0 on success, 2 when a command, quantity or unit is unknown.\n";
+    "Without --digits, results are written exactly as the conversion screen shows them.\n"
+    "\n"
+    "Exit status: 0 on success; 1 when batch could not convert a line; 2 when a command,\n"
+    "option, quantity or unit is unknown or a unit name is ambiguous.\n";
 
-std::string quantityChoices()
+constexpr std::string_view commands = "quantities, units, convert, batch, --help, --version";
+
+// The hidden command that feeds the shell completions.
+constexpr std::string_view namesCommand = "__names";
+
+int complain(std::ostream &err, const std::string &message)
 {
-    std::string list;
-    for (const QuantityDef &q : catalogue()) {
-        if (!list.empty())
-            list += ", ";
-        list += q.caption;
-    }
-    return list;
+    err << "quantora-cli: " + message + "\n";
+    return exitUsage;
 }
 
-std::string unitChoices(const QuantityDef &quantity)
+int wrongArguments(std::string_view command, std::ostream &err)
 {
-    std::string list;
-    for (const UnitEntry &unit : quantity.units) {
-        if (!list.empty())
-            list += ", ";
-        list += '"' + unit.name + '"';
-    }
-    return list;
-}
-
-const QuantityDef *quantityOrComplain(std::string_view name, std::ostream &err)
-{
-    const QuantityDef *quantity = findQuantity(name);
-    if (!quantity)
-        err << "quantora-cli: unknown quantity \"" << name << "\"; choose one of: " << quantityChoices() << '\n';
-    return quantity;
-}
-
-int unitOrComplain(const QuantityDef &quantity, std::string_view name, std::ostream &err)
-{
-    const int position = findUnit(quantity, name);
-    if (position < 0)
-        err << "quantora-cli: unknown unit \"" << name << "\" of " << quantity.caption
-            << "; choose one of: " << unitChoices(quantity) << '\n';
-    return position;
+    return complain(err, "wrong number of arguments for \"" + std::string(command) + "\"; see quantora-cli --help");
 }
 
 int listQuantities(std::ostream &out)
@@ -77,54 +71,88 @@ int listQuantities(std::ostream &out)
 
 int listUnits(std::string_view name, std::ostream &out, std::ostream &err)
 {
-    const QuantityDef *quantity = quantityOrComplain(name, err);
+    const QuantityDef *quantity = findQuantity(name);
     if (!quantity)
-        return exitUsage;
+        return complain(err, unknownQuantityMessage(name));
     for (std::size_t i = 0; i < quantity->units.size(); ++i)
         out << i << '\t' << quantity->units[i].name << '\t' << quantity->units[i].factorText << '\n';
     return exitOk;
 }
 
-int convert(std::span<const std::string_view> args, std::ostream &out, std::ostream &err)
+// convert QUANTITY VALUE FROM [TO]: one result, or without TO one line per unit.
+int convert(std::span<const std::string_view> args, int digits, std::ostream &out, std::ostream &err)
 {
-    const QuantityDef *quantity = quantityOrComplain(args[0], err);
+    const QuantityDef *quantity = findQuantity(args[0]);
     if (!quantity)
-        return exitUsage;
-    const int from = unitOrComplain(*quantity, args[2], err);
-    if (from < 0)
-        return exitUsage;
-    const int to = unitOrComplain(*quantity, args[3], err);
-    if (to < 0)
-        return exitUsage;
-    if (quantity->mode == ConversionMode::Temperature)
-        out << temperatureResultText(args[1], from, to) << '\n';
-    else
-        out << ratioResultText(args[1], quantity->units[from].factorText, quantity->units[to].factorText) << '\n';
+        return complain(err, unknownQuantityMessage(args[0]));
+    std::vector<int> positions;
+    for (const std::string_view unit : args.subspan(2)) {
+        const std::vector<int> found = findUnits(*quantity, unit);
+        if (found.size() != 1)
+            return complain(err, unitProblemMessage(*quantity, unit, found));
+        positions.push_back(found.front());
+    }
+    if (positions.size() == 2) {
+        out << cliResultText(*quantity, args[1], positions[0], positions[1], digits) + "\n";
+        return exitOk;
+    }
+    std::string lines;
+    for (std::size_t to = 0; to < quantity->units.size(); ++to)
+        lines += std::string(trimBlanks(quantity->units[to].name)) + "\t" +
+                 cliResultText(*quantity, args[1], positions[0], static_cast<int>(to), digits) + "\n";
+    out << lines;
     return exitOk;
 }
 
-int wrongArguments(std::string_view command, std::ostream &err)
+// __names commands | quantities | units QUANTITY: the words the shell completions
+// offer, one per line, without surrounding blanks.
+int listNames(std::span<const std::string_view> args, std::ostream &out, std::ostream &err)
 {
-    err << "quantora-cli: wrong number of arguments for \"" << command << "\"; see quantora-cli --help\n";
-    return exitUsage;
+    std::string lines;
+    if (args.size() == 1 && args[0] == "commands") {
+        lines = "quantities\nunits\nconvert\nbatch\n";
+    } else if (args.size() == 1 && args[0] == "quantities") {
+        for (const QuantityDef &q : catalogue())
+            lines += std::string(trimBlanks(q.caption)) + "\n";
+    } else if (args.size() == 2 && args[0] == "units") {
+        const QuantityDef *quantity = findQuantity(args[1]);
+        if (!quantity)
+            return complain(err, unknownQuantityMessage(args[1]));
+        for (const UnitEntry &unit : quantity->units)
+            lines += std::string(trimBlanks(unit.name)) + "\n";
+    } else {
+        return wrongArguments(namesCommand, err);
+    }
+    out << lines;
+    return exitOk;
 }
 
 } // namespace
 
-int runCli(std::span<const std::string_view> args, std::ostream &out, std::ostream &err)
+int runCli(std::span<const std::string_view> args, std::istream &in, std::ostream &out, std::ostream &err)
 {
-    if (args.empty()) {
-        err << usage;
-        return exitUsage;
-    }
-    const std::string_view command = args[0];
-    const auto rest = args.subspan(1);
-    if (command == "--help" || command == "-h" || command == "help") {
+    const ParsedOptions parsed = parseOptions(args);
+    if (parsed.error)
+        return complain(err, *parsed.error);
+    const CliOptions &options = parsed.options;
+    if (options.help) {
         out << usage;
         return exitOk;
     }
-    if (command == "--version") {
+    if (options.version) {
         out << "quantora-cli " << versionText << '\n';
+        return exitOk;
+    }
+    if (options.operands.empty()) {
+        err << usage;
+        return exitUsage;
+    }
+    const std::string_view command = options.operands.front();
+    const auto rest = std::span(options.operands).subspan(1);
+    if (options.digits != 0 && command != "convert" && command != "batch")
+        return complain(err, "--digits goes with convert and batch, not with \"" + std::string(command) + "\"");
+    if (command == "help") {
+        out << usage;
         return exitOk;
     }
     if (command == "quantities")
@@ -132,10 +160,16 @@ int runCli(std::span<const std::string_view> args, std::ostream &out, std::ostre
     if (command == "units")
         return rest.size() == 1 ? listUnits(rest[0], out, err) : wrongArguments(command, err);
     if (command == "convert")
-        return rest.size() == 4 ? convert(rest, out, err) : wrongArguments(command, err);
-    err << "quantora-cli: unknown command \"" << command
-        << "\"; choose one of: quantities, units, convert, --help, --version\n";
-    return exitUsage;
+        return rest.size() == 3 || rest.size() == 4 ? convert(rest, options.digits, out, err)
+                                                    : wrongArguments(command, err);
+    if (command == "batch") {
+        if (!rest.empty())
+            return wrongArguments(command, err);
+        return runBatch(in, out, err, options.digits) ? exitOk : exitSomeLinesFailed;
+    }
+    if (command == namesCommand)
+        return listNames(rest, out, err);
+    return complain(err, "unknown command \"" + std::string(command) + "\"; choose one of: " + std::string(commands));
 }
 
 } // namespace quantora

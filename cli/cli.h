@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <span>
 #include <string_view>
@@ -9,10 +10,12 @@ namespace quantora {
 
 // Exit statuses of the command-line converter.
 inline constexpr int exitOk = 0;
-inline constexpr int exitUsage = 2; // unknown command, quantity or unit, or wrong arguments
+inline constexpr int exitSomeLinesFailed = 1; // batch: a line could not be converted
+inline constexpr int exitUsage = 2;           // unknown command, option, quantity or unit, or wrong arguments
 
 // Runs the command-line converter on its arguments (without the program name),
-// writing results to out and messages to err. Returns the exit status.
-int runCli(std::span<const std::string_view> args, std::ostream &out, std::ostream &err);
+// reading conversions from in (batch only), writing results to out and
+// messages to err. Returns the exit status.
+int runCli(std::span<const std::string_view> args, std::istream &in, std::ostream &out, std::ostream &err);
 
 } // namespace quantora

@@ -6,6 +6,8 @@
 
 int main(int argc, char **argv)
 {
+    // The converter writes whole lines and blocks itself; C stdio is not used.
+    std::ios::sync_with_stdio(false);
     const std::vector<std::string_view> args(argv + 1, argv + argc);
-    return quantora::runCli(args, std::cout, std::cerr);
+    return quantora::runCli(args, std::cin, std::cout, std::cerr);
 }

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 // Fuzzes the command-line converter's argument handling. The input is split at
 // NUL bytes into arguments ("convert\0length\0" "1\0cm\0in"); an empty input is
-// no argument at all. Properties:
+// no argument at all. Standard input is empty. Properties:
 //  - the exit status is 0 or 2;
 //  - status 2 writes a message to the error stream and nothing to the output;
-//  - status 0 writes output ending in a line feed and no message; a conversion
-//    writes exactly one line.
+//  - status 0 writes output ending in a line feed and no message (batch, with
+//    no input, writes nothing); a conversion writes exactly one line, and one
+//    without a to-unit one line per unit.
 #include "cli.h"
 #include "fuzz_support.h"
+#include "lookup.h"
+#include "options.h"
 
 #include <algorithm>
 #include <sstream>
@@ -27,9 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         args.push_back(input.substr(start));
     }
 
+    std::istringstream in; // batch reads no lines here; fuzz_batch covers it
     std::ostringstream out;
     std::ostringstream err;
-    const int status = quantora::runCli(args, out, err);
+    const int status = quantora::runCli(args, in, out, err);
     const std::string output = out.str();
     const std::string messages = err.str();
 
@@ -40,8 +44,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     }
     require(messages.empty(), "status 0 writes no message", messages);
-    require(!output.empty() && output.back() == '\n', "status 0 writes whole lines", output);
-    if (args[0] == "convert")
-        require(std::count(output.begin(), output.end(), '\n') == 1, "a conversion is one line", output);
+    // --help and --version answer alone, whatever the command.
+    const quantora::CliOptions options = quantora::parseOptions(args).options;
+    const bool answersAlone = options.help || options.version;
+    const std::vector<std::string_view> &operands = options.operands;
+    const bool batch = !answersAlone && !operands.empty() && operands[0] == "batch";
+    require(batch ? output.empty() : !output.empty() && output.back() == '\n', "status 0 writes whole lines", output);
+    if (!answersAlone && !operands.empty() && operands[0] == "convert") {
+        const auto lines = std::count(output.begin(), output.end(), '\n');
+        const auto units = static_cast<std::ptrdiff_t>(quantora::findQuantity(operands[1])->units.size());
+        require(lines == (operands.size() == 5 ? 1 : units), "a conversion is one line, or one per unit", output);
+    }
     return 0;
 }

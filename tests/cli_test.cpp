@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
+#include "batch.h"
+#include "catalogue.h"
 #include "cli.h"
+#include "digits_text.h"
 #include "lookup.h"
 
 #include "case_name.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <locale>
 #include <sstream>
 #include <string>
@@ -20,10 +24,11 @@ struct CliRun {
     std::string err;
 };
 
-CliRun run(std::vector<std::string_view> args)
+CliRun run(std::vector<std::string_view> args, const std::string &input = "")
 {
+    std::istringstream in(input);
     std::ostringstream out, err;
-    const int status = runCli(args, out, err);
+    const int status = runCli(args, in, out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -63,7 +68,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, CliConvert, testing::Values(
     ConvertCase{"dynamic viscosity","1",     "g/m.s",  "cP",     "1."},
     ConvertCase{"length",           "1000000", "m",    "in",     "39370078.74015748"},
     ConvertCase{"length",           "2,5",   "cm",     "cm",     "2."},
-    ConvertCase{"area",             "1e308", "km²",    "mm²",    "Out of range"}),
+    ConvertCase{"area",             "1e308", "km²",    "mm²",    "Out of range"},
+    ConvertCase{"area",             "1",     "m2",     "cm^2",   "10000."},
+    ConvertCase{"temperature",      "100",   "C",      "degF",   "212"}),
     [](const auto &row) { return caseName(row.param.quantity) + "_" + std::to_string(row.index); });
 // clang-format on
 
@@ -113,7 +120,7 @@ TEST(CliErrors, NameWhatWasNotFoundAndListTheChoices)
 
     EXPECT_EQ(run({"units", "nothing"}).status, exitUsage);
     EXPECT_EQ(run({"units", ""}).status, exitUsage);
-    EXPECT_EQ(run({"convert", "length", "1", "cm"}).status, exitUsage);
+    EXPECT_EQ(run({"convert", "length", "1"}).status, exitUsage);
     EXPECT_EQ(run({"frobnicate"}).status, exitUsage);
     EXPECT_EQ(run({}).status, exitUsage);
 }
@@ -122,7 +129,9 @@ TEST(CliHelp, ExplainsTheCommandsAndTheVersion)
 {
     const CliRun help = run({"--help"});
     EXPECT_EQ(help.status, exitOk);
-    EXPECT_NE(help.out.find("convert QUANTITY VALUE FROM TO"), std::string::npos);
+    for (const char *entry : {"convert QUANTITY VALUE FROM TO", "convert QUANTITY VALUE FROM  ", "\n  batch  ",
+                              "\n  --digits N  ", "\n  --  "})
+        EXPECT_NE(help.out.find(entry), std::string::npos) << entry;
     EXPECT_EQ(run({"--version"}).out, "quantora-cli 2.0.0\n");
 }
 
@@ -138,8 +147,258 @@ TEST(CliLookup, MatchesCaptionsTitlesAndUnitNames)
     EXPECT_EQ(findUnit(viscosity, "N·s/m²"), 5);
     EXPECT_EQ(findUnit(viscosity, "N.s/m²"), 14);
     EXPECT_EQ(findUnit(viscosity, " pdl.s/ft²"), 6);
-    EXPECT_EQ(findUnit(viscosity, "n.s/m²"), -1);
+    EXPECT_EQ(findUnit(viscosity, "n.s/m²"), 14);
 }
+
+struct SpellingCase {
+    const char *what;
+    const char *quantity;
+    const char *typed;
+    std::vector<int> positions;
+};
+
+class CliSpelling : public testing::TestWithParam<SpellingCase> {};
+
+TEST_P(CliSpelling, FindsUnitsByTheFirstStepThatFindsAny)
+{
+    const auto &c = GetParam();
+    EXPECT_EQ(findUnits(*findQuantity(c.quantity), c.typed), c.positions);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Steps, CliSpelling, testing::Values(
+    SpellingCase{"exact with its blank",       "temperature", "°C ",             {0}},
+    SpellingCase{"surrounding blanks ignored", "temperature", " \t°F  ",          {1}},
+    SpellingCase{"any case",                   "length",      "YARD",             {8}},
+    SpellingCase{"any case before ASCII",      "dynamic viscosity", "n.s/m²",     {14}},
+    SpellingCase{"u for micro",                "length",      "um",               {9}},
+    SpellingCase{"Greek mu for micro",         "length",      "\u03BCm",          {9}},
+    SpellingCase{"2 for square",               "area",        "m2",               {3}},
+    SpellingCase{"caret 3 in any case",        "volume",      "FT^3",             {8}},
+    SpellingCase{"3 for cube",                 "density",     "kg/m3",            {0}},
+    SpellingCase{"nothing for degree",         "temperature", "C",                {0}},
+    SpellingCase{"deg for degree",             "temperature", "degF",             {1}},
+    SpellingCase{"star for middle dot",        "specific heat capacity", "kJ/(kg*degC)", {2}},
+    SpellingCase{"dot and star both fit",      "dynamic viscosity", "N*s/m2",     {5, 14}},
+    SpellingCase{"unknown",                    "length",      "inch",             {}},
+    SpellingCase{"blank only",                 "length",      " ",                {}}),
+    byWhat);
+// clang-format on
+
+// The ASCII spelling a user would type for a unit name.
+std::string asciiSpelling(std::string_view name)
+{
+    std::string ascii;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const std::string_view rest = name.substr(i);
+        const auto replace = [&](std::string_view from, std::string_view to) {
+            if (!rest.starts_with(from))
+                return false;
+            ascii += to;
+            i += from.size() - 1;
+            return true;
+        };
+        if (!replace("µ", "u") && !replace("²", "^2") && !replace("³", "3") && !replace("°", "deg") &&
+            !replace("·", "*"))
+            ascii += name[i];
+    }
+    return ascii;
+}
+
+TEST(CliSpelling, EveryUnitIsFoundByItsNameAndItsAsciiSpelling)
+{
+    for (const QuantityDef &q : catalogue()) {
+        for (std::size_t i = 0; i < q.units.size(); ++i) {
+            const std::string &name = q.units[i].name;
+            EXPECT_EQ(findUnits(q, name), std::vector<int>{static_cast<int>(i)}) << q.caption << ": " << name;
+            if (name == "N·s/m²" || name == "N.s/m²")
+                continue; // the one pair whose ASCII spellings agree
+            EXPECT_EQ(findUnits(q, asciiSpelling(name)), std::vector<int>{static_cast<int>(i)})
+                << q.caption << ": " << asciiSpelling(name);
+        }
+    }
+}
+
+TEST(CliErrors, AmbiguousUnitListsItsCandidatesWithoutTheirBlanks)
+{
+    const CliRun ambiguous = run({"convert", "dynamic viscosity", "1", "N*s/m2", "cP"});
+    EXPECT_EQ(ambiguous.status, exitUsage);
+    EXPECT_EQ(ambiguous.out, "");
+    EXPECT_EQ(ambiguous.err, "quantora-cli: unit \"N*s/m2\" of Dynamic Viscosity could be \"N·s/m²\" or \"N.s/m²\"\n");
+
+    const CliRun unknown = run({"convert", "temperature", "1", "X", "K"});
+    EXPECT_NE(unknown.err.find("choose one of: \"°C\", \"°F\", \"K\", \"°R\"\n"), std::string::npos);
+    EXPECT_NE(run({"units", "x"}).err.find("Concentration, Molar Concentration, Ideal"), std::string::npos);
+}
+
+TEST(CliEveryUnit, ListsEachUnitInCatalogueOrderWithItsResult)
+{
+    const CliRun temperature = run({"convert", "temperature", "100", "C"});
+    EXPECT_EQ(temperature.status, exitOk);
+    EXPECT_EQ(temperature.out, "°C\t100\n°F\t212\nK\t373.15\n°R\t671.67\n");
+
+    const CliRun length = run({"convert", "length", "1", "cm"});
+    EXPECT_EQ(length.out.rfind("mm\t10.\ncm\t1.\ndm\t0.1\n", 0), 0u);
+    EXPECT_NE(length.out.find("\nin\t0.3937007874\n"), std::string::npos);
+    EXPECT_EQ(std::count(length.out.begin(), length.out.end(), '\n'), 11);
+
+    EXPECT_EQ(run({"convert", "length", "1", "inch"}).status, exitUsage);
+    EXPECT_EQ(run({"--digits", "2", "convert", "length", "3", "in"}).out.rfind("mm\t76\ncm\t7.6\ndm\t0.76\n", 0), 0u);
+}
+
+TEST(CliBatch, OneOutputLinePerInputLineAndAMessagePerBadLine)
+{
+    const std::string input = "length\t1\tcm\tin\n"
+                              "\n"
+                              "length\t-5\tm\tcm\r\n"
+                              "lenght\t1\tcm\tin\n"
+                              "length\t1\tcm\n"
+                              "dynamic viscosity\t1\tN*s/m2\tcP\n"
+                              "temperature\t100\tC\tdegF"; // the last line needs no line feed
+    const CliRun bad = run({"batch"}, input);
+    EXPECT_EQ(bad.status, exitSomeLinesFailed);
+    EXPECT_EQ(bad.out, "0.3937007874\n\n-500.\n\n\n\n212\n");
+    const std::vector<std::string> reasons = {"line 2: expected 4 fields", "line 4: unknown quantity \"lenght\"",
+                                              "line 5: expected 4 fields separated by tabs (QUANTITY, VALUE, FROM, "
+                                              "TO), found 3",
+                                              "line 6: unit \"N*s/m2\" of Dynamic Viscosity could be"};
+    std::size_t at = 0;
+    for (const std::string &reason : reasons) {
+        at = bad.err.find("quantora-cli: " + reason, at);
+        EXPECT_NE(at, std::string::npos) << reason << " in\n" << bad.err;
+    }
+    EXPECT_EQ(std::count(bad.err.begin(), bad.err.end(), '\n'), 4);
+
+    const CliRun good = run({"batch", "--digits", "3"}, "length\t1\tcm\tin\nmass\t1\tkg\tgm\n");
+    EXPECT_EQ(good.status, exitOk);
+    EXPECT_EQ(good.out, "0.394\n1000\n");
+    EXPECT_EQ(good.err, "");
+
+    EXPECT_EQ(run({"batch"}, "").status, exitOk);
+    EXPECT_EQ(run({"batch"}, "").out, "");
+    EXPECT_EQ(run({"batch", "extra"}, "").status, exitUsage);
+}
+
+TEST(CliBatch, ManyLinesComeOutInOrderAcrossReadBlocks)
+{
+    std::string input;
+    std::string expected;
+    for (int i = 0; i < 20000; ++i) {
+        input += "Length\t" + std::to_string(i) + "\tm\tcm\n";
+        expected += std::to_string(i * 100) + ".\n";
+    }
+    const CliRun r = run({"batch"}, input);
+    EXPECT_EQ(r.status, exitOk);
+    EXPECT_TRUE(r.out == expected) << "the output differs from the expected results";
+}
+
+// Input that comes one line at a time, as from a terminal or from a program that
+// waits for each answer: before it hands out the next line it notes what had
+// been written by then.
+class LineAtATime : public std::streambuf {
+public:
+    LineAtATime(std::vector<std::string> lines, const std::ostringstream &out) : lines_(std::move(lines)), out_(out) {}
+    std::vector<std::string> writtenBeforeEachRead;
+
+protected:
+    int_type underflow() override
+    {
+        writtenBeforeEachRead.push_back(out_.str());
+        if (next_ == lines_.size())
+            return traits_type::eof();
+        std::string &line = lines_[next_++];
+        setg(line.data(), line.data(), line.data() + line.size());
+        return traits_type::to_int_type(line.front());
+    }
+    std::streamsize showmanyc() override { return 0; } // nothing more is waiting
+
+private:
+    std::vector<std::string> lines_;
+    std::size_t next_ = 0;
+    const std::ostringstream &out_;
+};
+
+TEST(CliBatch, AnswersEachLineBeforeWaitingForTheNext)
+{
+    std::ostringstream out, err;
+    LineAtATime input({"length\t1\tcm\tin\n", "length\t-5\tm\tcm\n"}, out);
+    std::istream in(&input);
+    EXPECT_TRUE(runBatch(in, out, err, 0));
+    EXPECT_EQ(input.writtenBeforeEachRead, (std::vector<std::string>{"", "0.3937007874\n", "0.3937007874\n-500.\n"}));
+}
+
+struct DigitsCase {
+    const char *what;
+    double value;
+    int digits;
+    const char *text;
+};
+
+class CliDigits : public testing::TestWithParam<DigitsCase> {};
+
+TEST_P(CliDigits, WritesSignificantDigitsAsFactorTextsDo)
+{
+    const auto &c = GetParam();
+    EXPECT_EQ(significantDigitsText(c.value, c.digits), c.text);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, CliDigits, testing::Values(
+    DigitsCase{"one digit",                    1.0 / 2.54,  1,  "0.4"},
+    DigitsCase{"seventeen digits",             1.0 / 2.54,  17, "0.39370078740157477"},
+    DigitsCase{"zeros up to the point",        1234.0,      2,  "1200"},
+    DigitsCase{"rounding adds a digit",        9.99,        2,  "10"},
+    DigitsCase{"trailing zeros dropped",       2.5,         10, "2.5"},
+    DigitsCase{"negative",                     -500.0,      3,  "-500"},
+    DigitsCase{"negative zero",                -0.0,        3,  "0"},
+    DigitsCase{"smallest plain",               0.0001,      3,  "0.0001"},
+    DigitsCase{"rounds up to smallest plain",  0.000099996, 4,  "0.0001"},
+    DigitsCase{"just below plain",             0.000099996, 5,  "9.9996E-05"},
+    DigitsCase{"tiny",                         1e-13,       3,  "1E-13"},
+    DigitsCase{"largest plain",                999999999999999.0, 15, "999999999999999"},
+    DigitsCase{"rounds up into exponent",      999999999999999.0, 3,  "1E+15"},
+    DigitsCase{"large",                        1.5e20,      5,  "1.5E+20"},
+    DigitsCase{"three exponent digits",        -2.5e-300,   2,  "-2.5E-300"},
+    DigitsCase{"infinite",                     HUGE_VAL,    5,  "Out of range"}),
+    byWhat);
+// clang-format on
+
+struct OptionsCase {
+    const char *what;
+    std::vector<std::string_view> args;
+    int status;
+    const char *out;
+};
+
+class CliOptions : public testing::TestWithParam<OptionsCase> {};
+
+TEST_P(CliOptions, ParseWhereverTheyStandUntilDoubleDash)
+{
+    const auto &c = GetParam();
+    const CliRun r = run(c.args);
+    EXPECT_EQ(r.status, c.status) << r.err;
+    EXPECT_EQ(r.out, c.out);
+    EXPECT_EQ(r.err.empty(), c.status == exitOk) << r.err;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, CliOptions, testing::Values(
+    OptionsCase{"double dash before a negative value", {"convert", "length", "--", "-5", "m", "cm"}, exitOk, "-500.\n"},
+    OptionsCase{"negative value without double dash",  {"convert", "length", "-5", "m", "cm"}, exitOk, "-500.\n"},
+    OptionsCase{"digits before the command",  {"--digits", "3", "convert", "length", "1", "A", "km"}, exitOk, "1E-13\n"},
+    OptionsCase{"digits after the arguments", {"convert", "length", "1", "A", "km", "--digits=3"}, exitOk, "1E-13\n"},
+    OptionsCase{"digits in temperature",      {"convert", "temperature", "0", "F", "C", "--digits", "4"}, exitOk, "-17.78\n"},
+    OptionsCase{"window text without digits", {"convert", "length", "1", "A", "km"}, exitOk, "0.\n"},
+    OptionsCase{"digits 0",                   {"--digits", "0", "convert", "length", "1", "cm", "in"}, exitUsage, ""},
+    OptionsCase{"digits 18",                  {"--digits=18", "convert", "length", "1", "cm", "in"}, exitUsage, ""},
+    OptionsCase{"digits not a number",        {"--digits", "3x", "convert", "length", "1", "cm", "in"}, exitUsage, ""},
+    OptionsCase{"digits without a number",    {"convert", "length", "1", "cm", "in", "--digits"}, exitUsage, ""},
+    OptionsCase{"digits with units",          {"--digits", "3", "units", "length"}, exitUsage, ""},
+    OptionsCase{"unknown option",             {"--digit", "3", "quantities"}, exitUsage, ""},
+    OptionsCase{"help after double dash is an operand", {"--", "--help"}, exitUsage, ""},
+    OptionsCase{"version anywhere",           {"units", "--version"}, exitOk, "quantora-cli 2.0.0\n"}),
+    byWhat);
+// clang-format on
 
 } // namespace
 } // namespace quantora

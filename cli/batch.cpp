@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: MIT
+#include "batch.h"
+
+#include "cli_result.h"
+#include "names.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quantora {
+
+namespace {
+
+// Input is read, and output written, in blocks of this size.
+constexpr std::size_t blockSize = 1 << 16;
+constexpr std::size_t fieldCount = 4;
+// A longer line is no conversion; it is skipped rather than held in memory.
+constexpr std::size_t maxLineLength = 1 << 20;
+
+class BatchConverter {
+public:
+    BatchConverter(std::ostream &out, std::ostream &err, int digits) : out_(out), err_(err), digits_(digits)
+    {
+        output_.reserve(2 * blockSize);
+    }
+
+    void convertLine(std::string_view line)
+    {
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        endLine(convertInto(line));
+    }
+
+    void skipLongLine() { endLine("the line is longer than " + std::to_string(maxLineLength) + " bytes"); }
+
+    void flush()
+    {
+        if (output_.empty())
+            return;
+        out_.write(output_.data(), static_cast<std::streamsize>(output_.size()));
+        out_.flush();
+        output_.clear();
+    }
+
+    bool allConverted() const { return allConverted_; }
+
+private:
+    void endLine(const std::optional<std::string> &problem)
+    {
+        ++lineNumber_;
+        output_ += '\n';
+        if (problem) {
+            allConverted_ = false;
+            // The results so far go out first, so that on a terminal the message
+            // stands after the empty line it explains.
+            flush();
+            err_ << "quantora-cli: line " + std::to_string(lineNumber_) + ": " + *problem + "\n";
+        } else if (output_.size() >= blockSize) {
+            flush();
+        }
+    }
+
+    // Appends the line's result to the output, or returns why there is none.
+    std::optional<std::string> convertInto(std::string_view line)
+    {
+        std::array<std::string_view, fieldCount> fields;
+        std::size_t count = 0;
+        for (std::size_t start = 0;; ++count) {
+            const auto tab = line.find('\t', start);
+            if (count < fieldCount)
+                fields[count] = line.substr(start, tab == std::string_view::npos ? tab : tab - start);
+            if (tab == std::string_view::npos)
+                break;
+            start = tab + 1;
+        }
+        if (++count != fieldCount)
+            return "expected 4 fields separated by tabs (QUANTITY, VALUE, FROM, TO), found " + std::to_string(count);
+
+        const QuantityDef *quantity = names_.quantity(fields[0]);
+        if (!quantity)
+            return unknownQuantityMessage(fields[0]);
+        std::array<int, 2> positions{};
+        for (std::size_t i = 0; i < positions.size(); ++i) {
+            const std::string_view unit = fields[2 + i];
+            const std::span<const int> found = names_.units(*quantity, unit);
+            if (found.size() != 1)
+                return unitProblemMessage(*quantity, unit, found);
+            positions[i] = found.front();
+        }
+        output_ += cliResultText(*quantity, fields[1], positions[0], positions[1], digits_);
+        return std::nullopt;
+    }
+
+    std::ostream &out_;
+    std::ostream &err_;
+    const int digits_;
+    NameCache names_;
+    std::string output_;
+    long long lineNumber_ = 0;
+    bool allConverted_ = true;
+};
+
+} // namespace
+
+bool runBatch(std::istream &in, std::ostream &out, std::ostream &err, int digits)
+{
+    BatchConverter converter(out, err, digits);
+    std::vector<char> block(blockSize);
+    std::string pending;   // the start of a line whose end is still to come
+    bool skipping = false; // within a line too long to convert
+    std::streambuf *source = in.rdbuf();
+    // Each round takes what one read of the input brought (sgetc reads when the
+    // buffer is empty, and only then), so that lines typed at a terminal or sent
+    // one at a time by another program are answered at once: the results go out
+    // whenever no more input is waiting.
+    while (source && source->sgetc() != std::char_traits<char>::eof()) {
+        const auto wanted = std::clamp<std::streamsize>(source->in_avail(), 1, static_cast<std::streamsize>(blockSize));
+        const auto got = static_cast<std::size_t>(source->sgetn(block.data(), wanted));
+        pending.append(block.data(), got);
+        std::size_t start = 0;
+        for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos; start = end + 1) {
+            if (skipping)
+                converter.skipLongLine();
+            else
+                converter.convertLine(std::string_view(pending).substr(start, end - start));
+            skipping = false;
+        }
+        pending.erase(0, start);
+        if (pending.size() > maxLineLength) {
+            skipping = true;
+            pending.clear();
+        }
+        if (source->in_avail() <= 0)
+            converter.flush();
+    }
+    if (skipping)
+        converter.skipLongLine();
+    else if (!pending.empty())
+        converter.convertLine(pending);
+    converter.flush();
+    return converter.allConverted();
+}
+
+} // namespace quantora

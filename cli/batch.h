@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <istream>
+#include <ostream>
+
+namespace quantora {
+
+// Converts the lines of `in`, each "QUANTITY<tab>VALUE<tab>FROM<tab>TO" (a
+// carriage return before the line feed is ignored), and writes one result line
+// per input line, in order, as convert prints it (digits as for cliResultText).
+// A line that cannot be converted writes an empty line to `out` and
+// "quantora-cli: line N: <reason>" to `err`, and the run goes on.
+// Returns true when every line converted.
+bool runBatch(std::istream &in, std::ostream &out, std::ostream &err, int digits);
+
+} // namespace quantora

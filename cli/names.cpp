@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#include "names.h"
+
+#include "catalogue.h"
+#include "lookup.h"
+
+namespace quantora {
+
+namespace {
+
+// Names nobody would type twice (a batch of garbage) are looked up afresh
+// rather than kept, so that the cache stays small.
+constexpr std::size_t cacheLimit = 4096;
+
+std::string quotedList(const std::vector<std::string_view> &names, std::string_view lastSeparator)
+{
+    std::string list;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            list += i + 1 == names.size() ? lastSeparator : ", ";
+        list += '"';
+        list += names[i];
+        list += '"';
+    }
+    return list;
+}
+
+} // namespace
+
+const QuantityDef *NameCache::quantity(std::string_view name)
+{
+    if (const auto known = quantities_.find(name); known != quantities_.end())
+        return known->second;
+    const QuantityDef *found = findQuantity(name);
+    if (quantities_.size() < cacheLimit)
+        quantities_.emplace(name, found);
+    return found;
+}
+
+std::span<const int> NameCache::units(const QuantityDef &quantity, std::string_view name)
+{
+    auto &names = units_[&quantity];
+    if (const auto known = names.find(name); known != names.end())
+        return known->second;
+    if (names.size() >= cacheLimit) {
+        uncached_ = findUnits(quantity, name);
+        return uncached_;
+    }
+    return names.emplace(name, findUnits(quantity, name)).first->second;
+}
+
+std::string unknownQuantityMessage(std::string_view name)
+{
+    std::string message = "unknown quantity \"" + std::string(name) + "\"; choose one of: ";
+    bool first = true;
+    for (const QuantityDef &q : catalogue()) {
+        if (!first)
+            message += ", ";
+        message += trimBlanks(q.caption);
+        first = false;
+    }
+    return message;
+}
+
+std::string unitProblemMessage(const QuantityDef &quantity, std::string_view name, std::span<const int> positions)
+{
+    const std::string_view caption = trimBlanks(quantity.caption);
+    std::vector<std::string_view> names;
+    if (positions.empty()) {
+        for (const UnitEntry &unit : quantity.units)
+            names.push_back(trimBlanks(unit.name));
+        return "unknown unit \"" + std::string(name) + "\" of " + std::string(caption) +
+               "; choose one of: " + quotedList(names, ", ");
+    }
+    for (const int position : positions)
+        names.push_back(trimBlanks(quantity.units[static_cast<std::size_t>(position)].name));
+    return "unit \"" + std::string(name) + "\" of " + std::string(caption) + " could be " + quotedList(names, " or ");
+}
+
+} // namespace quantora

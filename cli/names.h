@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "quantity.h"
+
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace quantora {
+
+// Remembers what each quantity and unit name typed so far stands for, so that a
+// batch of many lines looks each distinct name up once.
+class NameCache {
+public:
+    // The quantity a typed name stands for (findQuantity), or nullptr.
+    const QuantityDef *quantity(std::string_view name);
+    // The positions of the units a typed name stands for (findUnits).
+    std::span<const int> units(const QuantityDef &quantity, std::string_view name);
+
+private:
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const noexcept { return std::hash<std::string_view>{}(text); }
+    };
+    template <typename T> using TextMap = std::unordered_map<std::string, T, TextHash, std::equal_to<>>;
+
+    TextMap<const QuantityDef *> quantities_;
+    std::unordered_map<const QuantityDef *, TextMap<std::vector<int>>> units_;
+    std::vector<int> uncached_;
+};
+
+// "unknown quantity "x"; choose one of: Length, Volume, ..."
+std::string unknownQuantityMessage(std::string_view name);
+
+// Why a unit name found no single unit: unknown (no positions, with the
+// quantity's units to choose from) or ambiguous (the units it could be).
+std::string unitProblemMessage(const QuantityDef &quantity, std::string_view name, std::span<const int> positions);
+
+} // namespace quantora
