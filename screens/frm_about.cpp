@@ -3,6 +3,7 @@
 
 #include "app_identity.h"
 #include "design.h"
+#include "keyboard_focus.h"
 #include "picture_widgets.h"
 #include "pictures.h"
 #include "start_sys_info.h"
@@ -103,7 +104,6 @@ void frmAbout::createControls()
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(design::rect(360, 240, 1305, 1290));
     design::setBackground(*picIcon, design::windowBackground);
-    picIcon->setFocusPolicy(Qt::TabFocus);
     // The logo at its own size (836 x 940 units at 150 per inch), cut off by the box.
     picIcon->setPicture(renderPicture(pictureResource(QStringLiteral("logo")), QSize(535, 602)));
 
@@ -118,8 +118,8 @@ void frmAbout::createControls()
     cmdSysInfo->setGeometry(design::rect(4260, 3000, 1245, 465));
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
 
-    setTabOrder(cmdOK, picIcon);
-    setTabOrder(picIcon, cmdSysInfo);
+    // The picture box shows nothing and does nothing: it takes no focus.
+    setTabOrder(cmdOK, cmdSysInfo);
     cmdOK->setFocus();
 }
 
@@ -141,7 +141,7 @@ void frmAbout::reject()
 void frmAbout::showModal()
 {
     frmAbout box;
-    box.exec();
+    execReturningFocus(box);
 }
 
 SysInfoOperations frmAbout::systemOperations()

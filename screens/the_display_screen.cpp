@@ -10,6 +10,9 @@
 #include "result_text.h"
 #include "wrapping_button.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +59,7 @@ TheDisplayScreen::TheDisplayScreen(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Enter Value To be Converted..."));
     design::makeFixedDialog(*this, design::size(7470, 4830));
     buildControls();
+    nameControlsAndOfferCopy();
 
     // The load step: fresh factor slots and the window's place.
     InitialFactor = 1;
@@ -199,6 +203,38 @@ bool TheDisplayScreen::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_initialValueTxt && event->type() == QEvent::FocusOut)
         InitialValueTxt_LostFocus();
     return QDialog::eventFilter(watched, event);
+}
+
+void TheDisplayScreen::nameControlsAndOfferCopy()
+{
+    m_initialValueTxt->setAccessibleName(QStringLiteral("Value in"));
+    m_initialValueList->setAccessibleName(QStringLiteral("From unit"));
+    m_finalValueList->setAccessibleName(QStringLiteral("To unit"));
+    // The result's accessible name is its text, so that every new result is
+    // announced as a change of name; the description says what it is.
+    m_lblEqualTo->setAccessibleDescription(QStringLiteral("Result"));
+
+    // The result can be selected with the mouse, and copied whole from its
+    // context menu or with Ctrl+Shift+C: Ctrl+C stays the value box's.
+    m_lblEqualTo->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto *copy = new QAction(QStringLiteral("Copy"), this);
+    copy->setObjectName(QStringLiteral("copyResult"));
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copy->setShortcutContext(Qt::WindowShortcut);
+    connect(copy, &QAction::triggered, this, &TheDisplayScreen::copyResult);
+    addAction(copy);
+    m_lblEqualTo->addAction(copy);
+    m_lblEqualTo->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void TheDisplayScreen::setQuantityName(const QString &name)
+{
+    m_initialValueTxt->setAccessibleDescription(name);
+}
+
+void TheDisplayScreen::copyResult() const
+{
+    QGuiApplication::clipboard()->setText(m_lblEqualTo->text());
 }
 
 void TheDisplayScreen::mouseDoubleClickEvent(QMouseEvent *event)

@@ -35,6 +35,13 @@ public:
     QListWidget *FinalValueList() const { return m_finalValueList; }
     QListWidget *TheValue() const { return m_theValue; }
 
+    // Tells screen readers which quantity the value box converts.
+    void setQuantityName(const QString &name);
+
+    // Copies the result, as shown, to the clipboard (Ctrl+Shift+C, or Copy in
+    // the result's context menu).
+    void copyResult() const;
+
     // The two factor slots: the factors of the from- and to-unit in ratio mode,
     // the Celsius value and the result in temperature mode.
     double InitialFactor = 1;
@@ -47,6 +54,7 @@ protected:
 
 private:
     void buildControls();
+    void nameControlsAndOfferCopy();
     bool isRatioMode() const;
     void computeAndShow();
 

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+class QDialog;
+class QWidget;
+
+namespace quantora {
+
+// Shows a dialog modally and, when it closes, gives the keyboard focus back to
+// the window beneath it and to the control there that had it. A window manager
+// usually does this; without one the focus would stay nowhere.
+int execReturningFocus(QDialog &dialog);
+
+// Makes a shown top-level window the active one, so that it takes the keys.
+void activate(QWidget &window);
+
+} // namespace quantora
