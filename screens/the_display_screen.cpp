@@ -44,9 +44,16 @@ QListWidget *unitList(QWidget *parent, const char *name, QRect geometry)
     // Ctrl+click, Ctrl+Space or a click below the last unit would clear the
     // highlight while the result still converts by the current unit; the unit
     // in use stays highlighted instead.
+    // A unit selected without becoming the current one (as a screen reader's
+    // select action does) becomes the unit in use.
     QObject::connect(list, &QListWidget::itemSelectionChanged, list, [list] {
-        if (list->selectedItems().isEmpty() && list->currentItem())
+        const QList<QListWidgetItem *> selected = list->selectedItems();
+        if (selected.isEmpty() && list->currentItem())
             list->currentItem()->setSelected(true);
+        for (QListWidgetItem *item : selected) {
+            if (item != list->currentItem())
+                return list->setCurrentItem(item);
+        }
     });
     return list;
 }
