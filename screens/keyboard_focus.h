@@ -7,8 +7,9 @@ class QWidget;
 namespace quantora {
 
 // Shows a dialog modally and, when it closes, gives the keyboard focus back to
-// the window beneath it and to the control there that had it. A window manager
-// usually does this; without one the focus would stay nowhere.
+// the window beneath it (the modal window it was opened from, or else the main
+// window). A window manager usually does this; without one the focus would
+// stay nowhere.
 int execReturningFocus(QDialog &dialog);
 
 // Makes a shown top-level window the active one, so that it takes the keys.
