@@ -9,7 +9,8 @@ X display: Qt's offscreen platform has no AT-SPI bridge.
 
 It closes the About box and opens Length by their buttons' press actions, types
 a value through the value box's editable text, changes the to-unit, and checks
-each new result and the event that announces it. The program is always ended.
+each new result and the event that announces it; back on the main menu, the
+menu must be the active window again. The program is always ended.
 """
 
 import os
@@ -177,6 +178,9 @@ def run(program):
         press(find(screen, "push button", "Back To Main Menu"))
         wait_for("the conversion screen to close", lambda: not any(
             w.get_name() == SCREEN_TITLE for w in children(app)))
+        # With no window manager on the display, the program itself gives the
+        # keyboard back to the main menu.
+        wait_for("the main menu to be active again", lambda: menu.get_state_set().contains(Atspi.StateType.ACTIVE))
         press(find(menu, "push button", "Exit Program"))
         process.wait(WAIT)
     finally:
