@@ -8,6 +8,7 @@
 #include <QAccessibleWidget>
 #include <QTimer>
 
+#include <algorithm>
 #include <string_view>
 
 namespace quantora {
@@ -79,23 +80,55 @@ private:
     }
 };
 
-// The painted constants sheet: read as the ten constants, one a line.
-class AccessibleConstantsSheet : public QAccessibleWidget {
+// The painted constants sheet, read as text: the ten constants, one a line.
+// The text can be read but has no caret and no selection.
+class AccessibleConstantsSheet : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit AccessibleConstantsSheet(QWidget *sheet) : QAccessibleWidget(sheet, QAccessible::StaticText) {}
+    explicit AccessibleConstantsSheet(QWidget *sheet)
+        : QAccessibleWidget(sheet, QAccessible::StaticText), m_text(constants_sheet::plainText())
+    {
+    }
 
     QString text(QAccessible::Text t) const override
     {
-        switch (t) {
-        case QAccessible::Name:
-            return QStringLiteral("Constants");
-        case QAccessible::Description:
-        case QAccessible::Value:
-            return constants_sheet::plainText();
-        default:
-            return QAccessibleWidget::text(t);
-        }
+        return t == QAccessible::Name ? QStringLiteral("Constants") : QAccessibleWidget::text(t);
     }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        if (endOffset < 0 || endOffset > m_text.size())
+            endOffset = int(m_text.size());
+        startOffset = std::clamp(startOffset, 0, endOffset);
+        return m_text.mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(m_text.size()); }
+
+    void selection(int, int *startOffset, int *endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+private:
+    const QString m_text;
 };
 
 QAccessibleInterface *quantoraAccessible(const QString &className, QObject *object)
