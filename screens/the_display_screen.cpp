@@ -43,9 +43,9 @@ QListWidget *unitList(QWidget *parent, const char *name, QRect geometry)
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     // Ctrl+click, Ctrl+Space or a click below the last unit would clear the
     // highlight while the result still converts by the current unit; the unit
-    // in use stays highlighted instead.
-    // A unit selected without becoming the current one (as a screen reader's
-    // select action does) becomes the unit in use.
+    // in use stays highlighted instead. A unit selected without becoming the
+    // current one (as a screen reader's select action does) becomes the unit
+    // in use.
     QObject::connect(list, &QListWidget::itemSelectionChanged, list, [list] {
         const QList<QListWidgetItem *> selected = list->selectedItems();
         if (selected.isEmpty() && list->currentItem())
@@ -223,7 +223,9 @@ void TheDisplayScreen::nameControlsAndOfferCopy()
 
     // The result can be selected with the mouse, and copied whole from its
     // context menu or with Ctrl+Shift+C: Ctrl+C stays the value box's.
+    // Selecting leaves the keyboard focus where it was, in the value box.
     m_lblEqualTo->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_lblEqualTo->setFocusPolicy(Qt::NoFocus);
     auto *copy = new QAction(QStringLiteral("Copy"), this);
     copy->setObjectName(QStringLiteral("copyResult"));
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));

@@ -308,6 +308,7 @@ void TheDisplayScreenTest::resultIsSelectedAndCopiedLeavingCtrlCToTheValueBox()
         QTest::mouseMove(screen.result, QPoint(screen.result->width() - 2, middle));
         QTest::mouseRelease(screen.result, Qt::LeftButton, {}, QPoint(screen.result->width() - 2, middle));
         selected = screen.result->selectedText();
+        QCOMPARE(QApplication::focusWidget(), screen.value);
         screen.back->click();
     });
     QCOMPARE(byShortcut, QStringLiteral("100."));
