@@ -234,11 +234,29 @@ void TheDisplayScreen::nameControlsAndOfferCopy()
     addAction(copy);
     m_lblEqualTo->addAction(copy);
     m_lblEqualTo->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    // Screen readers speak a change of the focused control's description, but
+    // not a change elsewhere in the window: the value box and the unit lists
+    // carry the result in theirs. Connected after the handlers that compute
+    // it, these run when the new result is shown.
+    connect(m_initialValueTxt, &QLineEdit::textChanged, this, &TheDisplayScreen::describeResult);
+    connect(m_initialValueList, &QListWidget::currentRowChanged, this, &TheDisplayScreen::describeResult);
+    connect(m_finalValueList, &QListWidget::currentRowChanged, this, &TheDisplayScreen::describeResult);
 }
 
 void TheDisplayScreen::setQuantityName(const QString &name)
 {
-    m_initialValueTxt->setAccessibleDescription(name);
+    m_quantityName = name;
+    describeResult();
+}
+
+void TheDisplayScreen::describeResult()
+{
+    const QString result = QStringLiteral("result ") + m_lblEqualTo->text();
+    m_initialValueTxt->setAccessibleDescription(
+        m_quantityName.isEmpty() ? result : m_quantityName + QStringLiteral(", ") + result);
+    m_initialValueList->setAccessibleDescription(result);
+    m_finalValueList->setAccessibleDescription(result);
 }
 
 void TheDisplayScreen::copyResult() const

@@ -55,6 +55,7 @@ protected:
 private:
     void buildControls();
     void nameControlsAndOfferCopy();
+    void describeResult();
     bool isRatioMode() const;
     void computeAndShow();
 
@@ -66,6 +67,7 @@ private:
     void InitialValueTxt_LostFocus();
 
     std::string m_decimalSeparator; // the user's, for the result only
+    QString m_quantityName;         // for screen readers
 
     QLineEdit *m_initialValueTxt = nullptr;
     QListWidget *m_initialValueList = nullptr;

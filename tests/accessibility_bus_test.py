@@ -9,7 +9,9 @@ X display: Qt's offscreen platform has no AT-SPI bridge.
 
 It closes the About box and opens Length by their buttons' press actions, types
 a value through the value box's editable text, changes the to-unit, and checks
-each new result and the event that announces it; back on the main menu, the
+each new result and the events that announce it (the result's own name, and the
+value box's description, which screen readers speak while the value box has the
+focus); back on the main menu, the
 menu must be the active window again. The program is always ended.
 """
 
@@ -127,7 +129,8 @@ def check_main_menu(menu):
 def check_screen(screen):
     value = find(screen, "text", "Value in")
     check(value is not None, "no text box named 'Value in'")
-    check(value.get_description() == "Length", "value box description %r" % value.get_description())
+    # The quantity, and the result that a screen reader speaks when it changes.
+    check(value.get_description() == "Length, result 1.", "value box description %r" % value.get_description())
     lists = [n for n in descendants(screen) if n.get_role_name() == "list"]
     check(sorted(n.get_name() for n in lists) == ["From unit", "To unit"],
           "lists: %s" % [n.get_name() for n in lists])
@@ -139,11 +142,22 @@ def check_screen(screen):
     return value, next(n for n in lists if n.get_name() == "To unit"), result
 
 
-def expect_result(result, events, text):
-    """Waits for the result's name-changed event, then reads the new result."""
-    wait_for("an event announcing %r" % text, lambda: events)
+def expect_result(value, result, events, text):
+    """Waits for the result's name-changed event and the value box's
+    description-changed event, then reads both."""
+    wait_for("the events announcing %r" % text, lambda: {"result", "value box"} <= set(events))
     events.clear()
     check(result.get_name() == text, "result reads %r, not %r" % (result.get_name(), text))
+    described = value.get_description()
+    check(described == "Length, result " + text, "value box description %r" % described)
+
+
+def source_of(event):
+    if event.type.endswith("accessible-name") and event.source.get_description() == "Result":
+        return "result"
+    if event.type.endswith("accessible-description") and event.source.get_name() == "Value in":
+        return "value box"
+    return None
 
 
 def run(program):
@@ -161,19 +175,20 @@ def run(program):
         value, to_unit, result = check_screen(screen)
 
         events = []
-        listener = Atspi.EventListener.new(
-            lambda event: events.append(event.type) if event.source.get_description() == "Result" else None)
+        listener = Atspi.EventListener.new(lambda event: events.append(source_of(event)))
         listener.register("object:property-change:accessible-name")
+        listener.register("object:property-change:accessible-description")
         pump(0.5)  # until the program has heard of the listener
 
         Atspi.EditableText.set_text_contents(value, "254")
-        expect_result(result, events, "254.")
+        expect_result(value, result, events, "254.")
         # cm to m, chosen by the list item's own action.
         units = [c.get_name() for c in children(to_unit)]
         check(units[:4] == ["mm", "cm", "dm", "m"], "to-units: %s" % units)
         Atspi.Action.do_action(children(to_unit)[3], action_names(children(to_unit)[3]).index("Toggle"))
-        expect_result(result, events, "2.54")
+        expect_result(value, result, events, "2.54")
         listener.deregister("object:property-change:accessible-name")
+        listener.deregister("object:property-change:accessible-description")
 
         press(find(screen, "push button", "Back To Main Menu"))
         wait_for("the conversion screen to close", lambda: not any(
