@@ -77,7 +77,7 @@ private slots:
     void nextOpeningStartsFresh();
     void aboutBoxFromBackgroundAndLogo();
     void doubleClickOnAFrameOrControlIsNotTheBackground();
-    void tabShowsTheFocusFrameOnlyOnThePictureInFocus();
+    void tabVisitsEveryPictureAndShowsItsFocusFrame();
     void keysOpenThePictureInFocusAndFocusComesBack_data();
     void keysOpenThePictureInFocusAndFocusComesBack();
     void standardConstantsOpensTheSameScreenEveryTime();
@@ -268,7 +268,7 @@ void InitialScreenTest::doubleClickOnAFrameOrControlIsNotTheBackground()
     }
 }
 
-void InitialScreenTest::tabShowsTheFocusFrameOnlyOnThePictureInFocus()
+void InitialScreenTest::tabVisitsEveryPictureAndShowsItsFocusFrame()
 {
     QVERIFY(QTest::qWaitForWindowActive(m_menu.get()));
     auto *velocity = control<PictureBox>("VelocityCmd");
@@ -295,10 +295,50 @@ void InitialScreenTest::tabShowsTheFocusFrameOnlyOnThePictureInFocus()
     }
     QVERIFY2(ring > focused.width(), qPrintable(QString::number(ring)));
 
-    // The logo follows the last designed stop, "Standard Constants".
-    control<PictureBox>("CmdConstants")->setFocus();
-    QTest::keyClick(m_menu.get(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), control<StretchedImage>("Image1"));
+    // Tab visits every picture and "Exit Program" in the designed order, then
+    // the logo, and comes round again.
+    const QStringList designed = {"TemperatureCmd",
+                                  "PressureCmd",
+                                  "MassCmd",
+                                  "VolumeCmd",
+                                  "Lengthcmd",
+                                  "AreaCmd",
+                                  "EndProgram",
+                                  "VelocityCmd",
+                                  "DynamicViscosityCmd",
+                                  "CmdDensityOfHeatFlowRate",
+                                  "CmdVolumeFlowRate",
+                                  "CmdKinematicViscosity",
+                                  "MassFlowRateCmd",
+                                  "ActivationEnergyCmd",
+                                  "CmdSpecificEnergy",
+                                  "EnergyCmd",
+                                  "PowerCmd",
+                                  "ForceCmd",
+                                  "cmdTorque",
+                                  "ThermalConductivityCmd",
+                                  "SpecificHeatCapacityCmd",
+                                  "CmdCalorificValue",
+                                  "HeatTransferCoefficientCmd",
+                                  "EnthalpyCmd",
+                                  "CmdStress",
+                                  "ConcentrationCmd",
+                                  "DensityCmd",
+                                  "IdealGasVolumeCmd",
+                                  "SurfaceTensionCmd",
+                                  "IdealGasConstantCmd",
+                                  "MolarConcentrationCmd",
+                                  "ArrheniusConstantCmd",
+                                  "CmdConstants",
+                                  "Image1",
+                                  "TemperatureCmd"};
+    control<PictureBox>("TemperatureCmd")->setFocus();
+    QStringList visited = {QApplication::focusWidget()->objectName()};
+    while (visited.size() < designed.size()) {
+        QTest::keyClick(m_menu.get(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, designed);
 }
 
 void InitialScreenTest::keysOpenThePictureInFocusAndFocusComesBack_data()
