@@ -297,41 +297,16 @@ void InitialScreenTest::tabVisitsEveryPictureAndShowsItsFocusFrame()
 
     // Tab visits every picture and "Exit Program" in the designed order, then
     // the logo, and comes round again.
-    const QStringList designed = {"TemperatureCmd",
-                                  "PressureCmd",
-                                  "MassCmd",
-                                  "VolumeCmd",
-                                  "Lengthcmd",
-                                  "AreaCmd",
-                                  "EndProgram",
-                                  "VelocityCmd",
-                                  "DynamicViscosityCmd",
-                                  "CmdDensityOfHeatFlowRate",
-                                  "CmdVolumeFlowRate",
-                                  "CmdKinematicViscosity",
-                                  "MassFlowRateCmd",
-                                  "ActivationEnergyCmd",
-                                  "CmdSpecificEnergy",
-                                  "EnergyCmd",
-                                  "PowerCmd",
-                                  "ForceCmd",
-                                  "cmdTorque",
-                                  "ThermalConductivityCmd",
-                                  "SpecificHeatCapacityCmd",
-                                  "CmdCalorificValue",
-                                  "HeatTransferCoefficientCmd",
-                                  "EnthalpyCmd",
-                                  "CmdStress",
-                                  "ConcentrationCmd",
-                                  "DensityCmd",
-                                  "IdealGasVolumeCmd",
-                                  "SurfaceTensionCmd",
-                                  "IdealGasConstantCmd",
-                                  "MolarConcentrationCmd",
-                                  "ArrheniusConstantCmd",
-                                  "CmdConstants",
-                                  "Image1",
-                                  "TemperatureCmd"};
+    // clang-format off
+    const QStringList designed = {
+        "TemperatureCmd", "PressureCmd", "MassCmd", "VolumeCmd", "Lengthcmd", "AreaCmd", "EndProgram",
+        "VelocityCmd", "DynamicViscosityCmd", "CmdDensityOfHeatFlowRate", "CmdVolumeFlowRate",
+        "CmdKinematicViscosity", "MassFlowRateCmd", "ActivationEnergyCmd", "CmdSpecificEnergy", "EnergyCmd",
+        "PowerCmd", "ForceCmd", "cmdTorque", "ThermalConductivityCmd", "SpecificHeatCapacityCmd",
+        "CmdCalorificValue", "HeatTransferCoefficientCmd", "EnthalpyCmd", "CmdStress", "ConcentrationCmd",
+        "DensityCmd", "IdealGasVolumeCmd", "SurfaceTensionCmd", "IdealGasConstantCmd",
+        "MolarConcentrationCmd", "ArrheniusConstantCmd", "CmdConstants", "Image1", "TemperatureCmd"};
+    // clang-format on
     control<PictureBox>("TemperatureCmd")->setFocus();
     QStringList visited = {QApplication::focusWidget()->objectName()};
     while (visited.size() < designed.size()) {
