@@ -7,12 +7,12 @@ X display: Qt's offscreen platform has no AT-SPI bridge.
 
     accessibility_bus_test.py PATH-TO-QUANTORA
 
-It closes the About box and opens Length by their buttons' press actions, types
-a value through the value box's editable text, changes the to-unit, and checks
-each new result and the events that announce it (the result's own name, and the
-value box's description, which screen readers speak while the value box has the
-focus); back on the main menu, the
-menu must be the active window again. The program is always ended.
+It checks the names and actions of the main menu's buttons, closes the About box
+and opens Length by their press actions, types a value through the value box's
+editable text, changes the to-unit, and checks each new result and the events
+that announce it (the result's own name, and the value box's description, which
+screen readers speak while the value box has the focus). Back on the main menu,
+the menu must be the active window again. The program is always ended.
 """
 
 import os
@@ -192,7 +192,8 @@ def run(program):
         # cm to m, chosen by the list item's own action.
         units = [c.get_name() for c in children(to_unit)]
         check(units[:4] == ["mm", "cm", "dm", "m"], "to-units: %s" % units)
-        Atspi.Action.do_action(children(to_unit)[3], action_names(children(to_unit)[3]).index("Toggle"))
+        metre = children(to_unit)[3]
+        Atspi.Action.do_action(metre, action_names(metre).index("Toggle"))
         expect_result(value, result, events, "2.54")
         listener.deregister("object:property-change:accessible-name")
         listener.deregister("object:property-change:accessible-description")
@@ -204,16 +205,24 @@ def run(program):
         # keyboard back to the main menu.
         wait_for("the main menu to be active again", lambda: menu.get_state_set().contains(Atspi.StateType.ACTIVE))
         press(find(menu, "push button", "Exit Program"))
-        process.wait(WAIT)
+        try:
+            process.wait(WAIT)
+        except subprocess.TimeoutExpired:
+            raise Failure("Exit Program did not end the program")
     finally:
         if process.poll() is None:
             process.kill()
             process.wait()
 
 
+def too_long(*_):
+    raise Failure("the whole test took too long")
+
+
 def main():
-    # A last guard besides CTest's timeout: never hang, whatever the bus does.
-    signal.signal(signal.SIGALRM, lambda *_: (_ for _ in ()).throw(Failure("the whole test took too long")))
+    # A last guard besides CTest's timeout: never hang, whatever the bus does;
+    # the program is ended on the way out.
+    signal.signal(signal.SIGALRM, too_long)
     signal.alarm(90)
     try:
         run(sys.argv[1])
