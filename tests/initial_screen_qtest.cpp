@@ -237,19 +237,22 @@ void InitialScreenTest::aboutBoxFromBackgroundAndLogo()
     QTest::mouseClick(control<StretchedImage>("Image1"), Qt::LeftButton);
     QVERIFY(*seen);
 
-    // From the conversion screen's background too; the screen is unchanged after.
+    // From the conversion screen's background too; the screen is unchanged
+    // after, and the keyboard goes back to it.
     QString resultAfter;
-    bool aboutSeen = false;
+    bool aboutSeen = false, screenActiveAfter = false;
     onNextModal([&](QWidget *screen) {
         screen->findChild<QLineEdit *>("InitialValueTxt")->setText("2");
         const auto about = onNextModal([](QWidget *) {}, screen);
         QTest::mouseDClick(screen, Qt::LeftButton, {}, QPoint(5, 5));
         aboutSeen = about->seen;
         resultAfter = screen->findChild<QLabel *>("LblEqualTo")->text();
+        screenActiveAfter = QTest::qWaitForWindowActive(screen);
     });
     QTest::mouseClick(control<PictureBox>("Lengthcmd"), Qt::LeftButton);
     QVERIFY(aboutSeen);
     QCOMPARE(resultAfter, QStringLiteral("2."));
+    QVERIFY(screenActiveAfter);
 }
 
 void InitialScreenTest::doubleClickOnAFrameOrControlIsNotTheBackground()
