@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "accessibility.h"
 #include "design.h"
 #include "initial_screen.h"
 #include "pictures.h"
@@ -12,6 +13,7 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quantora.Quantora"));
     quantora::design::installFontSubstitutions();
     QApplication::setWindowIcon(quantora::windowIcon());
+    quantora::installAccessibleInterfaces();
 
     quantora::InitialScreen menu;
     menu.load(); // the About box first; the menu appears when it closes

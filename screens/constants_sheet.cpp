@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "constants_sheet.h"
 
+#include <QStringList>
+
 #include <utility>
 
 namespace quantora::constants_sheet {
@@ -150,6 +152,42 @@ QString lineText(const SheetLine &line)
     for (const TextRun &run : line.runs)
         text += run.text;
     return text;
+}
+
+namespace {
+
+QString plainLine(const SheetLine &line)
+{
+    QString text;
+    for (const TextRun &run : line.runs) {
+        if (run.kind == RunKind::Raised && run.text == u"o")
+            text += QChar(0x00B0);
+        else if (run.kind == RunKind::Raised)
+            text += QLatin1Char('^') + run.text.toString();
+        else if (run.kind == RunKind::Lowered)
+            text += QLatin1Char('_') + run.text.toString();
+        else
+            text += run.text;
+    }
+    return text;
+}
+
+QString plainCell(const std::vector<SheetLine> &lines)
+{
+    QStringList parts;
+    for (const SheetLine &line : lines)
+        parts += plainLine(line);
+    return parts.join(QLatin1Char(' ')).simplified();
+}
+
+} // namespace
+
+QString plainText()
+{
+    QStringList lines;
+    for (std::size_t row = 1; row < rows().size(); ++row) // row 0 is the title
+        lines += plainCell(rows()[row].left) + QLatin1Char(' ') + plainCell(rows()[row].right);
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 } // namespace quantora::constants_sheet

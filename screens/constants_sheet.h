@@ -93,4 +93,9 @@ const SheetLine &finalLine();
 // The text of a line, its runs joined.
 QString lineText(const SheetLine &line);
 
+// The ten constants as plain text, one a line ("Faraday constant, F = 96487
+// C/mol"): a raised run is written after "^", a lowered one after "_", the
+// raised "o" of 0 degrees C as the degree sign.
+QString plainText();
+
 } // namespace quantora::constants_sheet

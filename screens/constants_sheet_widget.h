@@ -6,7 +6,8 @@
 namespace quantora {
 
 // The image control that shows the constants sheet stretched to fill it. It
-// paints no background, so the window colour shows through.
+// paints no background, so the window colour shows through. Its context menu
+// copies the ten constants as plain text.
 class ConstantsSheetWidget : public QWidget {
     Q_OBJECT
 public:

@@ -3,6 +3,7 @@
 
 #include "app_identity.h"
 #include "design.h"
+#include "keyboard_focus.h"
 #include "picture_widgets.h"
 #include "start_sys_info.h"
 #include "system_registry.h"
@@ -102,7 +103,6 @@ void frmAbout::createControls()
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(design::rect(360, 240, 1305, 1290));
     design::setBackground(*picIcon, design::windowBackground);
-    picIcon->setFocusPolicy(Qt::TabFocus);
     // The box holds the logo at its own size, anchored at its top-left corner;
     // that corner of the logo is empty, so the box shows only its background
     // and needs no picture.
@@ -118,8 +118,8 @@ void frmAbout::createControls()
     cmdSysInfo->setGeometry(design::rect(4260, 3000, 1245, 465));
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
 
-    setTabOrder(cmdOK, picIcon);
-    setTabOrder(picIcon, cmdSysInfo);
+    // The picture box shows nothing and does nothing: it takes no focus.
+    setTabOrder(cmdOK, cmdSysInfo);
     cmdOK->setFocus();
 }
 
@@ -141,7 +141,7 @@ void frmAbout::reject()
 void frmAbout::showModal()
 {
     frmAbout box;
-    box.exec();
+    execReturningFocus(box);
 }
 
 SysInfoOperations frmAbout::systemOperations()

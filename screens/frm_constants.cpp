@@ -4,6 +4,7 @@
 #include "app_identity.h"
 #include "constants_sheet_widget.h"
 #include "design.h"
+#include "keyboard_focus.h"
 #include "picture_above_caption_button.h"
 #include "picture_widgets.h"
 #include "pictures.h"
@@ -43,7 +44,7 @@ frmConstants::frmConstants(QWidget *parent) : QDialog(parent)
 
 void frmConstants::showModal()
 {
-    exec();
+    execReturningFocus(*this);
 }
 
 void frmConstants::OKButtonClicked()

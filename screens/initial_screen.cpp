@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "initial_screen.h"
 
+#include "accessibility.h"
 #include "app_identity.h"
 #include "catalogue.h"
 #include "design.h"
 #include "frm_about.h"
 #include "frm_constants.h"
+#include "keyboard_focus.h"
 #include "main_menu_layout.h"
 #include "picture_above_caption_button.h"
 #include "picture_widgets.h"
@@ -114,6 +116,9 @@ InitialScreen::InitialScreen(QWidget *parent) : QWidget(parent)
     m_image1->setObjectName(QStringLiteral("Image1"));
     m_image1->setGeometry(design::rect(6360, 3480, 3600, 3360));
     connect(m_image1, &StretchedImage::clicked, this, [] { frmAbout::showModal(); });
+    // The logo is a button for the keyboard too, the last stop of the Tab order.
+    m_image1->setFocusPolicy(Qt::TabFocus);
+    m_image1->setAccessibleName(QStringLiteral("About ") + latin1(applicationTitle));
 
     buildFrames();
     TabStops tabStops;
@@ -122,6 +127,7 @@ InitialScreen::InitialScreen(QWidget *parent) : QWidget(parent)
     // Keyboard focus moves in the design's tab order.
     for (auto it = tabStops.begin(); std::next(it) != tabStops.end(); ++it)
         setTabOrder(it->second, std::next(it)->second);
+    setTabOrder(tabStops.rbegin()->second, m_image1);
 }
 
 InitialScreen::~InitialScreen() = default;
@@ -149,6 +155,7 @@ void InitialScreen::buildQuantityEntries(TabStops &tabStops)
         QGroupBox *frame = m_frames[static_cast<int>(quantity->frame)];
         const QString name = latin1(entry.button);
         auto *button = pictureButton(frame, name, entry.buttonRect, quantityPixmap(name));
+        button->setAccessibleName(accessibleQuantityName(*quantity));
         // In the first frame only the velocity caption is black; the others take
         // the desktop's window-text colour.
         const bool desktopColour = quantity->frame == MenuFrame::Frame1 && name != QLatin1String("VelocityCmd");
@@ -168,6 +175,7 @@ void InitialScreen::buildOtherControls(TabStops &tabStops)
                                     renderPicture(pictureResource(QStringLiteral("constants")), {32, 32}));
     auto *constantsLabel = captionLabel(this, QStringLiteral("LblConstants"), QStringLiteral("Standard Constants"),
                                         {5040, 6120, 885, 465}, CaptionLayout::Left, Qt::black);
+    constants->setAccessibleName(QStringLiteral("Standard Constants"));
     connect(constants, &PictureBox::clicked, this, &InitialScreen::CmdConstants_Click);
     connect(constantsLabel, &ClickableLabel::clicked, constants, &PictureBox::clicked);
     tabStops[69] = constants;
@@ -196,6 +204,7 @@ void InitialScreen::load()
     frmAbout::showModal();
     design::placeWindow(*this, 1000, 1000);
     show();
+    activate(*this);
 }
 
 void InitialScreen::openQuantity(const QuantityDef &quantity, const PictureBox &button)
@@ -217,6 +226,7 @@ void InitialScreen::openQuantity(const QuantityDef &quantity, const PictureBox &
         screen.lblNote()->setText(utf8(quantity.note));
     if (quantity.mode == ConversionMode::Temperature)
         screen.Temperature()->setText(QStringLiteral("T"));
+    screen.setQuantityName(accessibleQuantityName(quantity));
 
     FillInList();
     m_displayScreen.reset();
@@ -235,7 +245,7 @@ void InitialScreen::FillInList()
     // first, then the to-unit, whose result is the one the screen opens with.
     screen.InitialValueList()->setCurrentRow(m_theList->currentRow());
     screen.FinalValueList()->setCurrentRow(m_theList->currentRow());
-    screen.exec();
+    execReturningFocus(screen);
 }
 
 void InitialScreen::CmdConstants_Click()

@@ -11,10 +11,15 @@ namespace quantora {
 
 // A control that reports a mouse click (a left press and release inside it)
 // and swallows double-clicks, so that they never reach the window behind it.
+// Given a Tab focus policy it is a button for the keyboard too: Enter and
+// Space click it, and it shows a focus frame while it has the focus.
 class ClickableWidget : public QWidget {
     Q_OBJECT
 public:
     using QWidget::QWidget;
+
+    // Whether the keyboard reaches it (and a screen reader calls it a button).
+    bool isKeyboardButton() const { return focusPolicy() & Qt::TabFocus; }
 
 signals:
     void clicked();
@@ -23,6 +28,12 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+    // Draws the style's focus frame round the control while it has the focus.
+    void paintFocusFrame(QPainter &painter) const;
 };
 
 // A picture box: shows its picture unscaled from the top-left corner, cut off at

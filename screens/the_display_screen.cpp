@@ -13,6 +13,9 @@
 #include "unit_name_delegate.h"
 #include "wrapping_button.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,10 +47,17 @@ QListWidget *unitList(QWidget *parent, const char *name, QRect geometry)
     UnitNameDelegate::install(*list);
     // Ctrl+click, Ctrl+Space or a click below the last unit would clear the
     // highlight while the result still converts by the current unit; the unit
-    // in use stays highlighted instead.
+    // in use stays highlighted instead. A unit selected without becoming the
+    // current one (as a screen reader's select action does) becomes the unit
+    // in use.
     QObject::connect(list, &QListWidget::itemSelectionChanged, list, [list] {
-        if (list->selectedItems().isEmpty() && list->currentItem())
+        const QList<QListWidgetItem *> selected = list->selectedItems();
+        if (selected.isEmpty() && list->currentItem())
             list->currentItem()->setSelected(true);
+        for (QListWidgetItem *item : selected) {
+            if (item != list->currentItem())
+                return list->setCurrentItem(item);
+        }
     });
     return list;
 }
@@ -61,6 +71,7 @@ TheDisplayScreen::TheDisplayScreen(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Enter Value To be Converted..."));
     design::makeFixedDialog(*this, design::size(7470, 4830));
     buildControls();
+    nameControlsAndOfferCopy();
 
     // The load step: fresh factor slots and the window's place.
     InitialFactor = 1;
@@ -204,6 +215,58 @@ bool TheDisplayScreen::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_initialValueTxt && event->type() == QEvent::FocusOut)
         InitialValueTxt_LostFocus();
     return QDialog::eventFilter(watched, event);
+}
+
+void TheDisplayScreen::nameControlsAndOfferCopy()
+{
+    m_initialValueTxt->setAccessibleName(QStringLiteral("Value in"));
+    m_initialValueList->setAccessibleName(QStringLiteral("From unit"));
+    m_finalValueList->setAccessibleName(QStringLiteral("To unit"));
+    // The result's accessible name is its text, so that every new result is
+    // announced as a change of name; the description says what it is.
+    m_lblEqualTo->setAccessibleDescription(QStringLiteral("Result"));
+
+    // The result can be selected with the mouse, and copied whole from its
+    // context menu or with Ctrl+Shift+C: Ctrl+C stays the value box's.
+    // Selecting leaves the keyboard focus where it was, in the value box.
+    m_lblEqualTo->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_lblEqualTo->setFocusPolicy(Qt::NoFocus);
+    auto *copy = new QAction(QStringLiteral("Copy"), this);
+    copy->setObjectName(QStringLiteral("copyResult"));
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copy->setShortcutContext(Qt::WindowShortcut);
+    connect(copy, &QAction::triggered, this, &TheDisplayScreen::copyResult);
+    addAction(copy);
+    m_lblEqualTo->addAction(copy);
+    m_lblEqualTo->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    // Screen readers speak a change of the focused control's description, but
+    // not a change elsewhere in the window: the value box and the unit lists
+    // carry the result in theirs. Connected after the handlers that compute
+    // it, these run when the new result is shown.
+    connect(m_initialValueTxt, &QLineEdit::textChanged, this, &TheDisplayScreen::describeResult);
+    connect(m_initialValueList, &QListWidget::currentRowChanged, this, &TheDisplayScreen::describeResult);
+    connect(m_finalValueList, &QListWidget::currentRowChanged, this, &TheDisplayScreen::describeResult);
+}
+
+void TheDisplayScreen::setQuantityName(const QString &name)
+{
+    m_quantityName = name;
+    describeResult();
+}
+
+void TheDisplayScreen::describeResult()
+{
+    const QString result = QStringLiteral("result ") + m_lblEqualTo->text();
+    m_initialValueTxt->setAccessibleDescription(
+        m_quantityName.isEmpty() ? result : m_quantityName + QStringLiteral(", ") + result);
+    m_initialValueList->setAccessibleDescription(result);
+    m_finalValueList->setAccessibleDescription(result);
+}
+
+void TheDisplayScreen::copyResult() const
+{
+    QGuiApplication::clipboard()->setText(m_lblEqualTo->text());
 }
 
 void TheDisplayScreen::mouseDoubleClickEvent(QMouseEvent *event)

@@ -35,6 +35,13 @@ public:
     QListWidget *FinalValueList() const { return m_finalValueList; }
     QListWidget *TheValue() const { return m_theValue; }
 
+    // Tells screen readers which quantity the value box converts.
+    void setQuantityName(const QString &name);
+
+    // Copies the result, as shown, to the clipboard (Ctrl+Shift+C, or Copy in
+    // the result's context menu).
+    void copyResult() const;
+
     // The two factor slots: the factors of the from- and to-unit in ratio mode,
     // the Celsius value and the result in temperature mode.
     double InitialFactor = 1;
@@ -47,6 +54,8 @@ protected:
 
 private:
     void buildControls();
+    void nameControlsAndOfferCopy();
+    void describeResult();
     bool isRatioMode() const;
     void computeAndShow();
 
@@ -58,6 +67,7 @@ private:
     void InitialValueTxt_LostFocus();
 
     std::string m_decimalSeparator; // the user's: written in the result, read in the value
+    QString m_quantityName;         // for screen readers
 
     QLineEdit *m_initialValueTxt = nullptr;
     QListWidget *m_initialValueList = nullptr;

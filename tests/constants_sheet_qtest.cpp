@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The constants sheet: its data details, and the picture it paints, checked
 // against the sheet's stated coordinates at natural size and at window size.
+#include "accessibility.h"
 #include "constants_sheet.h"
 #include "constants_sheet_painter.h"
+#include "constants_sheet_widget.h"
 #include "design.h"
 
+#include <QAccessible>
+#include <QAction>
+#include <QClipboard>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -128,6 +133,38 @@ private slots:
     {
         design::installFontSubstitutions();
         m_natural = renderSheet({sheetWidth, sheetHeight}, QRectF(0, 0, sheetWidth, sheetHeight));
+    }
+
+    // What the sheet says, as text on the clipboard and to a screen reader.
+    void copiedAndReadAsTheTenConstants()
+    {
+        const QString expected = QString::fromUtf8(
+            "Standard temperature and pressure (stp) = 273.15K and 1.013 x 10^5 N/m^2 = 0\u00B0C and 1.013 bar\n"
+            "Molecular volume of ideal gas at stp = 22.4 liters/mol\n"
+            "Universal Gas constant, R = 8.314 J/mol.K = 1.9872 cal/mole.K\n"
+            "Avogadro\u2019s number, N_A = 6.022 x 10^23 /mol\n"
+            "Boltzmann constant, k = 1.3807 x 10^-23 J/K\n"
+            "Faraday constant, F = 96487 C/mol\n"
+            "Plank constant, h = 6.626 x 10^-34 J.s\n"
+            "Acceleration of gravity, g = 32.2 ft/s^2 = 9.81 m/s^2\n"
+            "Conversion factor, g_c = 32.174 (lb_m/lb_f).(ft/s^2)\n"
+            "Gravitational constant, G = 3.44 x 10^-8 ft^4/lb_f.s^4\n");
+        ConstantsSheetWidget sheet;
+        QCOMPARE(sheet.contextMenuPolicy(), Qt::ActionsContextMenu);
+        QCOMPARE(sheet.actions().size(), 1);
+        QCOMPARE(sheet.actions().constFirst()->text(), QStringLiteral("Copy"));
+        QGuiApplication::clipboard()->clear();
+        sheet.actions().constFirst()->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), expected);
+
+        installAccessibleInterfaces();
+        QAccessibleInterface *readable = QAccessible::queryAccessibleInterface(&sheet);
+        QVERIFY(readable);
+        QCOMPARE(readable->text(QAccessible::Name), QStringLiteral("Constants"));
+        QAccessibleTextInterface *text = readable->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), expected);
+        QCOMPARE(text->text(0, -1), expected);
     }
 
     void textDetails()

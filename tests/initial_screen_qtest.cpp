@@ -103,6 +103,9 @@ private slots:
     void windowsFitOnTheScreen_data();
     void windowsFitOnTheScreen();
     void menuKeptOnTheScreen();
+    void tabVisitsEveryPictureAndShowsItsFocusFrame();
+    void keysOpenThePictureInFocusAndFocusComesBack_data();
+    void keysOpenThePictureInFocusAndFocusComesBack();
     void standardConstantsOpensTheSameScreenEveryTime();
     void exitProgramEndsTheEventLoop();
 
@@ -260,9 +263,10 @@ void InitialScreenTest::aboutBoxFromBackgroundAndLogo()
     QTest::mouseClick(control<StretchedImage>("Image1"), Qt::LeftButton);
     QVERIFY(*seen);
 
-    // From the conversion screen's background too; the screen is unchanged after.
+    // From the conversion screen's background too; the screen is unchanged
+    // after, and the keyboard goes back to it.
     QString resultAfter;
-    bool aboutSeen = false;
+    bool aboutSeen = false, screenActiveAfter = false;
     onNextModal([&](QWidget *screen) {
         screen->findChild<QLineEdit *>("InitialValueTxt")->setText("2");
         const auto about = onNextModal([](QWidget *) {}, screen);
@@ -271,10 +275,12 @@ void InitialScreenTest::aboutBoxFromBackgroundAndLogo()
         QTest::mouseDClick(screen, Qt::LeftButton, {}, QPoint(5, 5));
         aboutSeen = about->seen;
         resultAfter = screen->findChild<QLabel *>("LblEqualTo")->text();
+        screenActiveAfter = QTest::qWaitForWindowActive(screen);
     });
     QTest::mouseClick(control<PictureBox>("Lengthcmd"), Qt::LeftButton);
     QVERIFY(aboutSeen);
     QCOMPARE(resultAfter, QStringLiteral("2."));
+    QVERIFY(screenActiveAfter);
 }
 
 void InitialScreenTest::doubleClickOnAFrameOrControlIsNotTheBackground()
@@ -395,6 +401,94 @@ void InitialScreenTest::menuKeptOnTheScreen()
              frame.width() > area.width() ? area.left() : std::min(designed.x(), area.right() + 1 - frame.width()));
     QCOMPARE(frame.top(),
              frame.height() > area.height() ? area.top() : std::min(designed.y(), area.bottom() + 1 - frame.height()));
+}
+
+void InitialScreenTest::tabVisitsEveryPictureAndShowsItsFocusFrame()
+{
+    QVERIFY(QTest::qWaitForWindowActive(m_menu.get()));
+    auto *velocity = control<PictureBox>("VelocityCmd");
+    const QImage before = velocity->grab().toImage();
+    // "Exit Program" (tab stop 15) is followed by Velocity (16).
+    control<QPushButton>("EndProgram")->setFocus();
+    QTest::keyClick(m_menu.get(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), velocity);
+    const QImage focused = velocity->grab().toImage();
+    QTest::keyClick(m_menu.get(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>("EndProgram"));
+    QCOMPARE(velocity->grab().toImage(), before);
+
+    // The frame changes a ring at the edge and leaves the picture inside alone.
+    int ring = 0;
+    for (int y = 0; y < focused.height(); ++y) {
+        for (int x = 0; x < focused.width(); ++x) {
+            if (focused.pixel(x, y) == before.pixel(x, y))
+                continue;
+            const bool atEdge = x < 2 || y < 2 || x >= focused.width() - 2 || y >= focused.height() - 2;
+            QVERIFY2(atEdge, qPrintable(QStringLiteral("pixel %1,%2 inside the frame changed").arg(x).arg(y)));
+            ++ring;
+        }
+    }
+    QVERIFY2(ring > focused.width(), qPrintable(QString::number(ring)));
+
+    // Tab visits every picture and "Exit Program" in the designed order, then
+    // the logo, and comes round again.
+    // clang-format off
+    const QStringList designed = {
+        "TemperatureCmd", "PressureCmd", "MassCmd", "VolumeCmd", "Lengthcmd", "AreaCmd", "EndProgram",
+        "VelocityCmd", "DynamicViscosityCmd", "CmdDensityOfHeatFlowRate", "CmdVolumeFlowRate",
+        "CmdKinematicViscosity", "MassFlowRateCmd", "ActivationEnergyCmd", "CmdSpecificEnergy", "EnergyCmd",
+        "PowerCmd", "ForceCmd", "cmdTorque", "ThermalConductivityCmd", "SpecificHeatCapacityCmd",
+        "CmdCalorificValue", "HeatTransferCoefficientCmd", "EnthalpyCmd", "CmdStress", "ConcentrationCmd",
+        "DensityCmd", "IdealGasVolumeCmd", "SurfaceTensionCmd", "IdealGasConstantCmd",
+        "MolarConcentrationCmd", "ArrheniusConstantCmd", "CmdConstants", "Image1", "TemperatureCmd"};
+    // clang-format on
+    control<PictureBox>("TemperatureCmd")->setFocus();
+    QStringList visited = {QApplication::focusWidget()->objectName()};
+    while (visited.size() < designed.size()) {
+        QTest::keyClick(m_menu.get(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, designed);
+}
+
+void InitialScreenTest::keysOpenThePictureInFocusAndFocusComesBack_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("opens"); // a conversion screen's title, or a window's name
+    QTest::newRow("Space on Velocity") << "VelocityCmd" << int(Qt::Key_Space) << "Velocity Conversion";
+    QTest::newRow("Enter on Length") << "Lengthcmd" << int(Qt::Key_Return) << "Length Conversion";
+    QTest::newRow("keypad Enter on Enthalpy") << "EnthalpyCmd" << int(Qt::Key_Enter) << "Enthalpy Conversion";
+    QTest::newRow("Space on Standard Constants") << "CmdConstants" << int(Qt::Key_Space) << "frmConstants";
+    QTest::newRow("Enter on the logo") << "Image1" << int(Qt::Key_Return) << "frmAbout";
+}
+
+void InitialScreenTest::keysOpenThePictureInFocusAndFocusComesBack()
+{
+    QFETCH(QString, picture);
+    QFETCH(int, key);
+    QFETCH(QString, opens);
+    QVERIFY(QTest::qWaitForWindowActive(m_menu.get()));
+    auto *target = m_menu->findChild<ClickableWidget *>(picture);
+    QVERIFY(target);
+    target->setFocus();
+
+    QString opened;
+    const auto seen = onNextModal([&](QWidget *modal) {
+        const auto *screen = qobject_cast<TheDisplayScreen *>(modal);
+        opened = screen ? screen->lblTitle()->text() : modal->objectName();
+        // Back, by the keyboard where the window has a default button.
+        if (screen)
+            QTest::mouseClick(screen->findChild<QPushButton *>("HideLengthScreen"), Qt::LeftButton);
+        else
+            QTest::keyClick(modal, Qt::Key_Return);
+    });
+    QTest::keyClick(target, Qt::Key(key));
+    QVERIFY(*seen);
+    QCOMPARE(opened, opens);
+    quantora::testing::processUntil([&] { return QApplication::focusWidget() == target; });
+    QCOMPARE(QApplication::activeWindow(), m_menu.get());
+    QCOMPARE(QApplication::focusWidget(), target);
 }
 
 void InitialScreenTest::standardConstantsOpensTheSameScreenEveryTime()

@@ -715,16 +715,32 @@ void SoakDriver::menuDoubleClickNotBackground(QWidget *)
     QTest::mouseDClick(target, Qt::LeftButton, {}, at);
 }
 
-// Tab, arrows, Space and Enter: no picture reacts to a key. "Exit Program" gets
-// only Tab and arrows, as Space (or Enter) would press it.
+// Tab, arrows, Space and Enter: Space and Enter click the picture that has the
+// focus, which opens its window. "Exit Program" gets only Tab and arrows, as
+// Space (or Enter) would press it.
 void SoakDriver::menuKeys(QWidget *)
 {
     static const Qt::Key keys[] = {Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Left,   Qt::Key_Right,
                                    Qt::Key_Down, Qt::Key_Space,   Qt::Key_Return, Qt::Key_Enter};
     Qt::Key code = keys[uniform(0, 7)];
     const bool presses = code == Qt::Key_Space || code == Qt::Key_Return || code == Qt::Key_Enter;
-    if (presses && m_menu.focusWidget() && m_menu.focusWidget()->objectName() == QLatin1String("EndProgram"))
+    const QString focus = m_menu.focusWidget() ? m_menu.focusWidget()->objectName() : QString();
+    if (presses && focus == QLatin1String("EndProgram"))
         code = Qt::Key_Tab;
+    else if (presses && focus == QLatin1String("Image1"))
+        m_expected.push_back(Window::About);
+    else if (presses && focus == QLatin1String("CmdConstants"))
+        m_expected.push_back(Window::Constants);
+    else if (presses) {
+        const auto quantities = catalogue();
+        for (std::size_t i = 0; i < quantities.size(); ++i) {
+            if (focus == QString::fromStdString(quantities[i].button)) {
+                m_open = m_last = &quantities[i];
+                ++m_openedByQuantity[i];
+                m_expected.push_back(Window::Screen);
+            }
+        }
+    }
     key(&m_menu, code);
 }
 

@@ -8,6 +8,8 @@
 #include "screen_controls.h"
 #include "the_display_screen.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,6 +63,7 @@ private slots:
     void resultShowsWhatThePatternRoundsAway();
     void longUnitNamesShowWholeInATooltip_data();
     void longUnitNamesShowWholeInATooltip();
+    void resultIsSelectedAndCopiedLeavingCtrlCToTheValueBox();
 
 private:
     // Opens a quantity by its picture and runs `inside` on its screen.
@@ -339,6 +342,46 @@ void TheDisplayScreenTest::longUnitNamesShowWholeInATooltip()
     });
     QVERIFY(tooltips > 0); // the longest names do not fit the narrower list
     QCOMPARE(problems.join(QStringLiteral("; ")), QString());
+}
+
+void TheDisplayScreenTest::resultIsSelectedAndCopiedLeavingCtrlCToTheValueBox()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    QString byShortcut, byCtrlC, byMenu, selected;
+    withQuantity("Lengthcmd", [&](Screen &screen) {
+        Screen::pick(screen.to, 5); // cm to in
+        screen.value->setFocus();
+        screen.retype(QStringLiteral("254"));
+        QCOMPARE(screen.result->text(), QStringLiteral("100."));
+
+        clipboard->clear();
+        QTest::keyClick(screen.value, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        byShortcut = clipboard->text();
+        screen.value->selectAll();
+        QTest::keyClick(screen.value, Qt::Key_C, Qt::ControlModifier);
+        byCtrlC = clipboard->text();
+
+        // The context menu's only entry copies the whole result.
+        clipboard->clear();
+        QCOMPARE(screen.result->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QCOMPARE(screen.result->actions().size(), 1);
+        QCOMPARE(screen.result->actions().constFirst()->text(), QStringLiteral("Copy"));
+        screen.result->actions().constFirst()->trigger();
+        byMenu = clipboard->text();
+
+        // A drag across the result selects it.
+        const int middle = screen.result->height() / 2;
+        QTest::mousePress(screen.result, Qt::LeftButton, {}, QPoint(1, middle));
+        QTest::mouseMove(screen.result, QPoint(screen.result->width() - 2, middle));
+        QTest::mouseRelease(screen.result, Qt::LeftButton, {}, QPoint(screen.result->width() - 2, middle));
+        selected = screen.result->selectedText();
+        QCOMPARE(QApplication::focusWidget(), screen.value);
+        screen.back->click();
+    });
+    QCOMPARE(byShortcut, QStringLiteral("100."));
+    QCOMPARE(byCtrlC, QStringLiteral("254"));
+    QCOMPARE(byMenu, QStringLiteral("100."));
+    QCOMPARE(selected, QStringLiteral("100."));
 }
 
 QTEST_MAIN(TheDisplayScreenTest)

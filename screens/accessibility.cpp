@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: MIT
+#include "accessibility.h"
+
+#include "constants_sheet.h"
+#include "picture_widgets.h"
+#include "quantity.h"
+
+#include <QAccessibleWidget>
+#include <QTimer>
+
+#include <algorithm>
+#include <string_view>
+
+namespace quantora {
+
+namespace {
+
+// A picture control: a button with a press action when the keyboard reaches
+// it, otherwise a plain graphic.
+class AccessiblePicture : public QAccessibleWidget {
+public:
+    explicit AccessiblePicture(ClickableWidget *picture) : QAccessibleWidget(picture) {}
+
+    QAccessible::Role role() const override
+    {
+        return picture()->isKeyboardButton() ? QAccessible::Button : QAccessible::Graphic;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (picture()->isKeyboardButton())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString &actionName) override
+    {
+        if (actionName != pressAction() || !picture()->isKeyboardButton())
+            return QAccessibleWidget::doAction(actionName);
+        // A click opens a modal window; run it after the screen reader's call
+        // has returned, as a push button's press does.
+        QTimer::singleShot(0, picture(), &ClickableWidget::clicked);
+    }
+
+private:
+    ClickableWidget *picture() const { return static_cast<ClickableWidget *>(widget()); }
+};
+
+// A window whose hidden controls (the lists and labels that only carry data
+// between windows) are left out: a screen reader never meets them.
+class AccessibleWindow : public QAccessibleWidget {
+public:
+    AccessibleWindow(QWidget *window, QAccessible::Role role) : QAccessibleWidget(window, role) {}
+
+    int childCount() const override { return int(shownChildren().size()); }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<QWidget *> children = shownChildren();
+        return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children.at(index))
+                                                     : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child ? int(shownChildren().indexOf(child->object())) : -1;
+    }
+
+private:
+    QList<QWidget *> shownChildren() const
+    {
+        QList<QWidget *> children;
+        for (QObject *object : widget()->children()) {
+            auto *child = qobject_cast<QWidget *>(object);
+            if (child && !child->isWindow() && !child->isHidden())
+                children.append(child);
+        }
+        return children;
+    }
+};
+
+// The painted constants sheet, read as text: the ten constants, one a line.
+// The text can be read but has no caret and no selection.
+class AccessibleConstantsSheet : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit AccessibleConstantsSheet(QWidget *sheet)
+        : QAccessibleWidget(sheet, QAccessible::StaticText), m_text(constants_sheet::plainText())
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? QStringLiteral("Constants") : QAccessibleWidget::text(t);
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        if (endOffset < 0 || endOffset > m_text.size())
+            endOffset = int(m_text.size());
+        startOffset = std::clamp(startOffset, 0, endOffset);
+        return m_text.mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(m_text.size()); }
+
+    void selection(int, int *startOffset, int *endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+private:
+    const QString m_text;
+};
+
+QAccessibleInterface *quantoraAccessible(const QString &className, QObject *object)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (!widget)
+        return nullptr;
+    if (className == QLatin1String("quantora::ClickableWidget"))
+        return new AccessiblePicture(static_cast<ClickableWidget *>(widget));
+    if (className == QLatin1String("quantora::InitialScreen"))
+        return new AccessibleWindow(widget, QAccessible::Window);
+    if (className == QLatin1String("quantora::TheDisplayScreen"))
+        return new AccessibleWindow(widget, QAccessible::Dialog);
+    if (className == QLatin1String("quantora::ConstantsSheetWidget"))
+        return new AccessibleConstantsSheet(widget);
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibleInterfaces()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(quantoraAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+QString accessibleQuantityName(const QuantityDef &quantity)
+{
+    // clang-format off
+    static constexpr std::pair<std::string_view, const char *> fullNames[] = {
+        {"CmdVolumeFlowRate", "Volume Flow Rate"},
+        {"EnergyCmd", "Energy, Work, Heat"},
+        {"HeatTransferCoefficientCmd", "Heat Transfer Coefficient"},
+    };
+    // clang-format on
+    for (const auto &[button, name] : fullNames)
+        if (quantity.button == button)
+            return QString::fromLatin1(name);
+    return QString::fromStdString(quantity.caption).trimmed();
+}
+
+} // namespace quantora

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+class QDialog;
+class QWidget;
+
+namespace quantora {
+
+// Shows a dialog modally and, when it closes, gives the keyboard focus back to
+// the window beneath it (the modal window it was opened from, or else the main
+// window). A window manager usually does this; without one the focus would
+// stay nowhere.
+int execReturningFocus(QDialog &dialog);
+
+// Makes a shown top-level window the active one, so that it takes the keys.
+void activate(QWidget &window);
+
+} // namespace quantora
