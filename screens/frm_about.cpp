@@ -4,7 +4,6 @@
 #include "app_identity.h"
 #include "design.h"
 #include "picture_widgets.h"
-#include "pictures.h"
 #include "start_sys_info.h"
 #include "system_registry.h"
 
@@ -104,8 +103,9 @@ void frmAbout::createControls()
     picIcon->setGeometry(design::rect(360, 240, 1305, 1290));
     design::setBackground(*picIcon, design::windowBackground);
     picIcon->setFocusPolicy(Qt::TabFocus);
-    // The logo at its own size (836 x 940 units at 150 per inch), cut off by the box.
-    picIcon->setPicture(renderPicture(pictureResource(QStringLiteral("logo")), QSize(535, 602)));
+    // The box holds the logo at its own size, anchored at its top-left corner;
+    // that corner of the logo is empty, so the box shows only its background
+    // and needs no picture.
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

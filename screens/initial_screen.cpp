@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "initial_screen.h"
 
+#include "after_first_paint.h"
 #include "app_identity.h"
 #include "catalogue.h"
 #include "design.h"
@@ -97,7 +98,7 @@ PictureBox *pictureButton(QWidget *parent, const QString &name, const TwipsRect 
 
 } // namespace
 
-InitialScreen::InitialScreen(QWidget *parent) : QWidget(parent)
+InitialScreen::InitialScreen(QWidget *parent, Controls controls) : QWidget(parent)
 {
     setObjectName(QStringLiteral("InitialScreen"));
     setWindowTitle(QStringLiteral("%1 %2 By Orvandel").arg(latin1(applicationTitle), latin1(versionText)));
@@ -105,6 +106,14 @@ InitialScreen::InitialScreen(QWidget *parent) : QWidget(parent)
     // The main window: a window of its own with a taskbar entry, yet the same fixed frame.
     setWindowFlags((windowFlags() & ~Qt::Dialog) | Qt::Window);
     setWindowIcon(windowIcon());
+    if (controls == Controls::BuildNow)
+        buildControls();
+}
+
+void InitialScreen::buildControls()
+{
+    if (m_image1)
+        return; // built already
 
     // The logo first, so that Frame2 is drawn over its left edge where they overlap.
     m_image1 = new StretchedImage(pictureResource(QStringLiteral("logo")), this);
@@ -190,7 +199,11 @@ void InitialScreen::buildOtherControls(TabStops &tabStops)
 
 void InitialScreen::load()
 {
-    frmAbout::showModal();
+    {
+        const AfterFirstPaint buildMenu(frmAbout::staticMetaObject, [this] { buildControls(); });
+        frmAbout::showModal();
+    }
+    buildControls(); // if the About box closed before it was painted
     design::placeWindow(*this, 1000, 1000);
     show();
 }

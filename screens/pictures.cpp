@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 #include <memory>
@@ -31,7 +32,8 @@ QPixmap renderPicture(const QString &svgResource, QSize logicalSize)
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    sharedRenderer(svgResource)->render(&painter, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
+    // Each picture is drawn once; its parsed document is not kept.
+    QSvgRenderer(svgResource).render(&painter, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
     return pixmap;
 }
 
@@ -43,6 +45,12 @@ QIcon svgIcon(const QString &svgResource)
 QIcon windowIcon()
 {
     return svgIcon(pictureResource(QStringLiteral("window-icon")));
+}
+
+void limitPixmapCache()
+{
+    // Enough for the faces of every window open at once.
+    QPixmapCache::setCacheLimit(256); // KiB
 }
 
 } // namespace quantora
