@@ -44,7 +44,14 @@ QIcon svgIcon(const QString &svgResource)
 
 QIcon windowIcon()
 {
-    return svgIcon(pictureResource(QStringLiteral("window-icon")));
+    // The icon's two images as pixmaps: the window system gets just these with
+    // every new window, instead of four sizes up to 128 x 128 drawn from the
+    // vector picture and converted again for each window.
+    const QString picture = pictureResource(QStringLiteral("window-icon"));
+    QIcon icon;
+    for (const int side : {16, 32})
+        icon.addPixmap(renderPicture(picture, QSize(side, side)));
+    return icon;
 }
 
 void limitPixmapCache()

@@ -24,7 +24,7 @@ QPixmap renderPicture(const QString &svgResource, QSize logicalSize);
 // An SVG resource as an icon (sharp at every size the window system asks for).
 QIcon svgIcon(const QString &svgResource);
 
-// The program's window icon.
+// The program's window icon: images of 16 x 16 and 32 x 32 pixels.
 QIcon windowIcon();
 
 // Caps the process-wide cache of drawn pixmaps (call once at start). The style
