@@ -39,7 +39,8 @@ QPixmap renderPicture(const QString &svgResource, QSize logicalSize)
 
 QIcon svgIcon(const QString &svgResource)
 {
-    return QIcon(svgResource);
+    // Drawn here rather than by Qt's SVG icon engine, a plugin loaded for two pictures.
+    return QIcon(renderPicture(svgResource, QSize(32, 32)));
 }
 
 QIcon windowIcon()

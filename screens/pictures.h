@@ -21,7 +21,7 @@ QSvgRenderer *sharedRenderer(const QString &svgResource);
 // high-DPI screens. The document is parsed for this drawing only.
 QPixmap renderPicture(const QString &svgResource, QSize logicalSize);
 
-// An SVG resource as an icon (sharp at every size the window system asks for).
+// An SVG resource as the 32 x 32 icon of a button's picture.
 QIcon svgIcon(const QString &svgResource);
 
 // The program's window icon: images of 16 x 16 and 32 x 32 pixels.
