@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Times programs from exec until the X server maps their first window, and
 // takes their memory at that moment:
-//   window_map_bench RUNS PROGRAM_A PROGRAM_B
-// starts A and B in turn, RUNS times each, on the display named by $DISPLAY
+//   window_map_bench RUNS PROGRAM...
+// starts the programs in turn, RUNS times each, on the display named by $DISPLAY
 // (meant for a private Xvfb without a window manager). At the first MapNotify
 // of a top-level window the child is stopped, its VmRSS and VmHWM are read from
 // /proc and it is killed. Prints, per program, the medians:
@@ -108,8 +108,8 @@ template <typename Field> double median(const std::vector<Sample> &samples, Fiel
 
 int main(int argc, char **argv)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: window_map_bench RUNS PROGRAM_A PROGRAM_B\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: window_map_bench RUNS PROGRAM...\n");
         return 2;
     }
     const int runs = std::max(1, std::atoi(argv[1]));
@@ -123,19 +123,22 @@ int main(int argc, char **argv)
     xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(connection);
 
-    std::vector<Sample> samples[2];
+    const int programs = argc - 2;
+    std::vector<std::vector<Sample>> samples(static_cast<size_t>(programs));
     for (int i = 0; i < runs; ++i)
-        for (int p = 0; p < 2; ++p) {
+        for (int p = 0; p < programs; ++p) {
             Sample sample;
             if (!runOnce(connection, argv[2 + p], sample))
                 return 1;
-            samples[p].push_back(sample);
+            samples[static_cast<size_t>(p)].push_back(sample);
         }
-    for (int p = 0; p < 2; ++p)
+    for (int p = 0; p < programs; ++p) {
+        const std::vector<Sample> &of = samples[static_cast<size_t>(p)];
         std::printf("%s %.1f ms %.0f KiB rss %.0f KiB hwm\n", argv[2 + p],
-                    median(samples[p], [](const Sample &s) { return s.milliseconds; }),
-                    median(samples[p], [](const Sample &s) { return s.rssKiB; }),
-                    median(samples[p], [](const Sample &s) { return s.hwmKiB; }));
+                    median(of, [](const Sample &s) { return s.milliseconds; }),
+                    median(of, [](const Sample &s) { return s.rssKiB; }),
+                    median(of, [](const Sample &s) { return s.hwmKiB; }));
+    }
     xcb_disconnect(connection);
     return 0;
 }
