@@ -58,7 +58,7 @@ QIcon windowIcon()
 void limitPixmapCache()
 {
     // Enough for the faces of every window open at once.
-    QPixmapCache::setCacheLimit(256); // KiB
+    QPixmapCache::setCacheLimit(128); // KiB
 }
 
 } // namespace quantora
