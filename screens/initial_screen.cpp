@@ -105,7 +105,6 @@ InitialScreen::InitialScreen(QWidget *parent, Controls controls) : QWidget(paren
     design::makeFixedDialog(*this, design::size(10110, 7020));
     // The main window: a window of its own with a taskbar entry, yet the same fixed frame.
     setWindowFlags((windowFlags() & ~Qt::Dialog) | Qt::Window);
-    setWindowIcon(windowIcon());
     if (controls == Controls::BuildNow)
         buildControls();
 }
@@ -114,6 +113,8 @@ void InitialScreen::buildControls()
 {
     if (m_image1)
         return; // built already
+    // The program's icon (a plain windowIcon() here would be QWidget's getter).
+    setWindowIcon(quantora::windowIcon());
 
     // The logo first, so that Frame2 is drawn over its left edge where they overlap.
     m_image1 = new StretchedImage(pictureResource(QStringLiteral("logo")), this);

@@ -115,6 +115,8 @@ void InitialScreenTest::startShowsTheAboutBoxBeforeTheMenu()
     QCOMPARE(m_menu->pos(), QPoint(design::px(1000), design::px(1000)));
     QCOMPARE(m_menu->windowTitle(), QStringLiteral("Quantora 2.0.0 By Orvandel"));
     QCOMPARE(m_menu->size(), QSize(design::px(10110), design::px(7020)));
+    // The window's icon holds a 16 x 16 and a 32 x 32 image.
+    QCOMPARE(m_menu->windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
 }
 
 void InitialScreenTest::programStartBuildsTheMenuWhileTheAboutBoxShows()
