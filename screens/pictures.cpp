@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <QHash>
+#include <QImage>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
@@ -28,13 +29,16 @@ QSvgRenderer *sharedRenderer(const QString &svgResource)
 QPixmap renderPicture(const QString &svgResource, QSize logicalSize)
 {
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    QPixmap pixmap(logicalSize * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    // Each picture is drawn once; its parsed document is not kept.
-    QSvgRenderer(svgResource).render(&painter, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
-    return pixmap;
+    QImage image(logicalSize * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        // Each picture is drawn once; its parsed document is not kept.
+        QSvgRenderer(svgResource).render(&painter, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
+    }
+    // A copy, because the image keeps the paint engine it was drawn with.
+    return QPixmap::fromImage(image.copy());
 }
 
 QIcon svgIcon(const QString &svgResource)
