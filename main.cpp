@@ -9,13 +9,15 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    quantora::limitPixmapCache();
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quantora.Quantora"));
     quantora::design::installFontSubstitutions();
     QApplication::setWindowIcon(quantora::windowIcon());
     quantora::installAccessibleInterfaces();
 
-    quantora::InitialScreen menu;
-    menu.load(); // the About box first; the menu appears when it closes
+    // The About box first; the menu is built while it is on screen and appears when it closes.
+    quantora::InitialScreen menu(nullptr, quantora::InitialScreen::Controls::BuildWhileAboutBoxShows);
+    menu.load();
     return QApplication::exec();
 }

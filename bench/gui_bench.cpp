@@ -143,7 +143,7 @@ int startupChild(int argc, char **argv)
         QCoreApplication::exit(0);
         std::_Exit(0);
     });
-    InitialScreen menu;
+    InitialScreen menu(nullptr, InitialScreen::Controls::BuildWhileAboutBoxShows);
     menu.load();
     return 0;
 }

@@ -18,6 +18,9 @@ public:
     // Shows the window modally; returns when it is hidden again.
     void showModal();
 
+protected:
+    void hideEvent(QHideEvent *event) override;
+
 private:
     void OKButtonClicked();
 

@@ -2,6 +2,7 @@
 #include "initial_screen.h"
 
 #include "accessibility.h"
+#include "after_first_paint.h"
 #include "app_identity.h"
 #include "catalogue.h"
 #include "design.h"
@@ -101,7 +102,7 @@ PictureBox *pictureButton(QWidget *parent, const QString &name, const TwipsRect 
 
 } // namespace
 
-InitialScreen::InitialScreen(QWidget *parent) : QWidget(parent)
+InitialScreen::InitialScreen(QWidget *parent, Controls controls) : QWidget(parent)
 {
     setObjectName(QStringLiteral("InitialScreen"));
     installSameWindowDoubleClicks();
@@ -109,7 +110,16 @@ InitialScreen::InitialScreen(QWidget *parent) : QWidget(parent)
     design::makeFixedDialog(*this, design::size(10110, 7020));
     // The main window: a window of its own with a taskbar entry, yet the same fixed frame.
     setWindowFlags((windowFlags() & ~Qt::Dialog) | Qt::Window);
-    setWindowIcon(windowIcon());
+    if (controls == Controls::BuildNow)
+        buildControls();
+}
+
+void InitialScreen::buildControls()
+{
+    if (m_image1)
+        return; // built already
+    // The program's icon (a plain windowIcon() here would be QWidget's getter).
+    setWindowIcon(quantora::windowIcon());
 
     // The logo first, so that Frame2 is drawn over its left edge where they overlap.
     m_image1 = new StretchedImage(pictureResource(QStringLiteral("logo")), this);
@@ -201,7 +211,11 @@ void InitialScreen::buildOtherControls(TabStops &tabStops)
 
 void InitialScreen::load()
 {
-    frmAbout::showModal();
+    {
+        const AfterFirstPaint buildMenu(frmAbout::staticMetaObject, [this] { buildControls(); });
+        frmAbout::showModal();
+    }
+    buildControls(); // if the About box closed before it was painted
     design::placeWindow(*this, 1000, 1000);
     show();
     activate(*this);

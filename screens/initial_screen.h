@@ -25,7 +25,11 @@ class frmConstants;
 class InitialScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit InitialScreen(QWidget *parent = nullptr);
+    // When the menu's controls are built: at once, or, at program start, while
+    // the About box is on screen, so that the box appears without waiting for them.
+    enum class Controls { BuildNow, BuildWhileAboutBoxShows };
+
+    explicit InitialScreen(QWidget *parent = nullptr, Controls controls = Controls::BuildNow);
     ~InitialScreen() override;
 
     // The start: shows the About box modally, and when it closes places the menu
@@ -46,6 +50,7 @@ protected:
 
 private:
     using TabStops = std::map<int, QWidget *>; // by tab index
+    void buildControls();
     void buildFrames();
     void buildQuantityEntries(TabStops &tabStops);
     void buildOtherControls(TabStops &tabStops);

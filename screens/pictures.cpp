@@ -3,7 +3,9 @@
 
 #include <QGuiApplication>
 #include <QHash>
+#include <QImage>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 #include <memory>
@@ -27,22 +29,40 @@ QSvgRenderer *sharedRenderer(const QString &svgResource)
 QPixmap renderPicture(const QString &svgResource, QSize logicalSize)
 {
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    QPixmap pixmap(logicalSize * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    sharedRenderer(svgResource)->render(&painter, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
-    return pixmap;
+    QImage image(logicalSize * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        // Each picture is drawn once; its parsed document is not kept.
+        QSvgRenderer(svgResource).render(&painter, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
+    }
+    // A copy, because the image keeps the paint engine it was drawn with.
+    return QPixmap::fromImage(image.copy());
 }
 
 QIcon svgIcon(const QString &svgResource)
 {
-    return QIcon(svgResource);
+    // Drawn here rather than by Qt's SVG icon engine, a plugin loaded for two pictures.
+    return QIcon(renderPicture(svgResource, QSize(32, 32)));
 }
 
 QIcon windowIcon()
 {
-    return svgIcon(pictureResource(QStringLiteral("window-icon")));
+    // The icon's two images as pixmaps: the window system gets just these with
+    // every new window, instead of four sizes up to 128 x 128 drawn from the
+    // vector picture and converted again for each window.
+    const QString picture = pictureResource(QStringLiteral("window-icon"));
+    QIcon icon;
+    for (const int side : {16, 32})
+        icon.addPixmap(renderPicture(picture, QSize(side, side)));
+    return icon;
+}
+
+void limitPixmapCache()
+{
+    // Enough for the faces of every window open at once.
+    QPixmapCache::setCacheLimit(128); // KiB
 }
 
 } // namespace quantora

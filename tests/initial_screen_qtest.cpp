@@ -19,6 +19,7 @@
 
 using namespace quantora;
 using quantora::testing::onNextModal;
+using quantora::testing::processUntil;
 
 namespace {
 
@@ -93,6 +94,7 @@ class InitialScreenTest : public QObject {
 private slots:
     void initTestCase();
     void startShowsTheAboutBoxBeforeTheMenu();
+    void programStartBuildsTheMenuWhileTheAboutBoxShows();
     void everyQuantityOpensFromItsPictureAndItsCaption_data();
     void everyQuantityOpensFromItsPictureAndItsCaption();
     void nextOpeningStartsFresh();
@@ -142,6 +144,35 @@ void InitialScreenTest::startShowsTheAboutBoxBeforeTheMenu()
     QCOMPARE(m_menu->pos(), QPoint(design::px(1000), design::px(1000)));
     QCOMPARE(m_menu->windowTitle(), QStringLiteral("Quantora 2.0.0 By Orvandel"));
     QCOMPARE(m_menu->size(), QSize(design::px(10110), design::px(7020)));
+    // The window's icon holds a 16 x 16 and a 32 x 32 image.
+    QCOMPARE(m_menu->windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
+}
+
+void InitialScreenTest::programStartBuildsTheMenuWhileTheAboutBoxShows()
+{
+    InitialScreen menu(nullptr, InitialScreen::Controls::BuildWhileAboutBoxShows);
+    // The About box must not wait for the menu's controls.
+    QVERIFY(menu.findChildren<PictureBox *>().isEmpty());
+
+    qsizetype picturesDuringAbout = -1;
+    const auto seen = onNextModal([&](QWidget *about) {
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        processUntil([&] { return !menu.findChildren<PictureBox *>().isEmpty(); });
+        picturesDuringAbout = menu.findChildren<PictureBox *>().size();
+        QVERIFY(!menu.isVisible());
+        QTest::keyClick(about, Qt::Key_Return);
+    });
+    menu.load();
+    QVERIFY(*seen);
+    // 31 quantities and the constants entry, in the design's tab order.
+    QCOMPARE(picturesDuringAbout, 32);
+    QCOMPARE(menu.findChildren<PictureBox *>().size(), 32);
+    QVERIFY(menu.isVisible());
+    QCOMPARE(menu.pos(), QPoint(design::px(1000), design::px(1000)));
+    auto *temperature = menu.findChild<PictureBox *>(QStringLiteral("TemperatureCmd"));
+    QCOMPARE(temperature->nextInFocusChain()->objectName(), QStringLiteral("PressureCmd"));
+    QVERIFY(!menu.findChild<PictureBox *>(QStringLiteral("Lengthcmd"))->picture().isNull());
+    menu.hide();
 }
 
 void InitialScreenTest::everyQuantityOpensFromItsPictureAndItsCaption_data()
