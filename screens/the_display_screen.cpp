@@ -13,14 +13,17 @@
 #include "unit_name_delegate.h"
 #include "wrapping_button.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QToolTip>
 
 namespace quantora {
 
@@ -141,6 +144,7 @@ void TheDisplayScreen::buildControls()
     connect(m_finalValueList, &QListWidget::currentRowChanged, this, &TheDisplayScreen::FinalValueList_Click);
     connect(m_initialValueTxt, &QLineEdit::textChanged, this, &TheDisplayScreen::InitialValueTxt_Change);
     m_initialValueTxt->installEventFilter(this);
+    m_lblEqualTo->installEventFilter(this);
     connect(m_hideLengthScreen, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -155,8 +159,7 @@ void TheDisplayScreen::computeAndShow()
     const double value = readLenientNumber(m_initialValueTxt->text().toStdString(), m_decimalSeparator);
     const double result = convertByRatio(value, InitialFactor, FinalFactor);
     m_lblEqualTo->setText(QString::fromStdString(formatResult(result, m_decimalSeparator)));
-    // The pattern keeps ten decimals; the tooltip shows what it rounded away ("1E-13" for "0.").
-    m_lblEqualTo->setToolTip(QString::fromStdString(formatFullResult(result, m_decimalSeparator)));
+    m_ratioResult = result;
 }
 
 void TheDisplayScreen::calculateTemperature()
@@ -214,6 +217,10 @@ bool TheDisplayScreen::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_initialValueTxt && event->type() == QEvent::FocusOut)
         InitialValueTxt_LostFocus();
+    if (watched == m_lblEqualTo && event->type() == QEvent::ToolTip) {
+        showFullResult(static_cast<const QHelpEvent &>(*event).globalPos());
+        return true;
+    }
     return QDialog::eventFilter(watched, event);
 }
 
@@ -257,11 +264,28 @@ void TheDisplayScreen::setQuantityName(const QString &name)
 
 void TheDisplayScreen::describeResult()
 {
+    // Only a screen reader reads these; without one, typing costs nothing more.
+    // (The next change after a screen reader starts fills them in.)
+    if (!QAccessible::isActive())
+        return;
     const QString result = QStringLiteral("result ") + m_lblEqualTo->text();
     m_initialValueTxt->setAccessibleDescription(
         m_quantityName.isEmpty() ? result : m_quantityName + QStringLiteral(", ") + result);
     m_initialValueList->setAccessibleDescription(result);
     m_finalValueList->setAccessibleDescription(result);
+}
+
+void TheDisplayScreen::showFullResult(QPoint at) const
+{
+    // The pattern keeps ten decimals; the tooltip shows what it rounded away
+    // ("1E-13" for "0."). Made only when asked for, not at every keystroke.
+    // A temperature result already shows its 15 digits.
+    const QString full =
+        isRatioMode() ? QString::fromStdString(formatFullResult(m_ratioResult, m_decimalSeparator)) : QString();
+    if (full.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(at, full, m_lblEqualTo);
 }
 
 void TheDisplayScreen::copyResult() const

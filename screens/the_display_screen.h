@@ -56,6 +56,7 @@ private:
     void buildControls();
     void nameControlsAndOfferCopy();
     void describeResult();
+    void showFullResult(QPoint at) const;
     bool isRatioMode() const;
     void computeAndShow();
 
@@ -68,6 +69,7 @@ private:
 
     std::string m_decimalSeparator; // the user's: written in the result, read in the value
     QString m_quantityName;         // for screen readers
+    double m_ratioResult = 0;       // the shown ratio result, for its tooltip
 
     QLineEdit *m_initialValueTxt = nullptr;
     QListWidget *m_initialValueList = nullptr;
