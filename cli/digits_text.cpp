@@ -46,31 +46,14 @@ std::string significantDigitsText(double value, int digits)
     std::string text(scientific.substr(0, e));
 
     if (exponent < lowestPlainExponent || exponent > highestPlainExponent) {
+        // to_chars writes the exponent as factor texts do: a sign and at least two digits.
         dropTrailingZeros(text);
-        const int magnitude = std::abs(exponent);
-        text += exponent < 0 ? "E-" : "E+";
-        if (magnitude < 10)
-            text += '0';
-        text += std::to_string(magnitude);
-        return text;
+        return text + 'E' + std::string(scientific.substr(e + 1));
     }
 
-    // Plain digits: move the decimal point by the exponent.
+    // Plain digits: the point moved by the exponent.
     const bool negative = text.front() == '-';
-    std::string significant;
-    for (const char c : text)
-        if (c >= '0' && c <= '9')
-            significant += c;
-    std::string plain;
-    if (exponent < 0) {
-        plain = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + significant;
-    } else {
-        const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-        if (significant.size() <= integerDigits)
-            plain = significant + std::string(integerDigits - significant.size(), '0');
-        else
-            plain = significant.substr(0, integerDigits) + "." + significant.substr(integerDigits);
-    }
+    std::string plain = plainDecimal(scientific.substr(negative ? 1 : 0));
     dropTrailingZeros(plain);
     return negative ? "-" + plain : plain;
 }

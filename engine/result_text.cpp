@@ -18,32 +18,6 @@ std::string withSeparator(std::string text, std::string_view decimalSeparator)
     return text;
 }
 
-// The digits of a non-negative finite value as a plain decimal: "39370078.74015748".
-// They are the shortest digits that read back as the same double, so the digits
-// beyond what the double holds (the noise of its binary expansion) never show.
-std::string shortestPlainDigits(double magnitude)
-{
-    char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
-    const std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
-    const auto e = scientific.find('e');
-    int exponent = 0;
-    std::from_chars(scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1), end, exponent);
-
-    std::string digits;
-    for (const char c : scientific.substr(0, e))
-        if (c != '.')
-            digits += c;
-    // digits stands for 0.digits × 10^(exponent + 1).
-    const int integerDigits = exponent + 1;
-    if (integerDigits <= 0)
-        return "0." + std::string(static_cast<std::size_t>(-integerDigits), '0') + digits;
-    const auto split = static_cast<std::size_t>(integerDigits);
-    if (digits.size() <= split)
-        return digits + std::string(split - digits.size(), '0') + ".";
-    return digits.substr(0, split) + "." + digits.substr(split);
-}
-
 // Rounds a plain decimal "ddd.ddd" to ten decimals, half away from zero, and
 // drops the fraction's trailing zeros; the point stays.
 std::string roundToTenDecimals(std::string plain)
@@ -75,11 +49,36 @@ std::string roundToTenDecimals(std::string plain)
 
 } // namespace
 
+std::string plainDecimal(std::string_view scientific)
+{
+    const auto e = scientific.find('e');
+    int exponent = 0;
+    std::from_chars(scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1), scientific.data() + scientific.size(),
+                    exponent);
+
+    std::string digits;
+    for (const char c : scientific.substr(0, e))
+        if (c != '.')
+            digits += c;
+    // digits stands for 0.digits × 10^(exponent + 1).
+    const int integerDigits = exponent + 1;
+    if (integerDigits <= 0)
+        return "0." + std::string(static_cast<std::size_t>(-integerDigits), '0') + digits;
+    const auto split = static_cast<std::size_t>(integerDigits);
+    if (digits.size() <= split)
+        return digits + std::string(split - digits.size(), '0') + ".";
+    return digits.substr(0, split) + "." + digits.substr(split);
+}
+
 std::string formatResult(double value, std::string_view decimalSeparator)
 {
     if (!std::isfinite(value))
         return std::string(outOfRangeText);
-    std::string text = roundToTenDecimals(shortestPlainDigits(std::abs(value)));
+    // The shortest digits that read back as the same double, so the digits beyond
+    // what the double holds (the noise of its binary expansion) never show.
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::abs(value), std::chars_format::scientific).ptr;
+    std::string text = roundToTenDecimals(plainDecimal({buffer, static_cast<std::size_t>(end - buffer)}));
     if (value < 0 && text != "0.")
         text.insert(0, "-");
     return withSeparator(std::move(text), decimalSeparator);

@@ -218,7 +218,7 @@ void InitialScreen::load()
     buildControls(); // if the About box closed before it was painted
     design::placeWindow(*this, 1000, 1000);
     show();
-    activate(*this);
+    activateWindow(); // takes the keys even with no window manager
 }
 
 void InitialScreen::openQuantity(const QuantityDef &quantity, const PictureBox &button)

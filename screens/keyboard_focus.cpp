@@ -30,13 +30,8 @@ int execReturningFocus(QDialog &dialog)
     // The window keeps the control that had its focus, and gives the focus
     // back to it when it is active again.
     if (QWidget *window = windowBeneath(dialog))
-        activate(*window);
+        window->activateWindow();
     return result;
-}
-
-void activate(QWidget &window)
-{
-    window.activateWindow();
 }
 
 } // namespace quantora

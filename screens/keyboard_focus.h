@@ -2,7 +2,6 @@
 #pragma once
 
 class QDialog;
-class QWidget;
 
 namespace quantora {
 
@@ -11,8 +10,5 @@ namespace quantora {
 // window). A window manager usually does this; without one the focus would
 // stay nowhere.
 int execReturningFocus(QDialog &dialog);
-
-// Makes a shown top-level window the active one, so that it takes the keys.
-void activate(QWidget &window);
 
 } // namespace quantora
