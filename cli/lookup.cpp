@@ -46,10 +46,9 @@ std::string matchKey(std::string_view text)
 {
     std::string key;
     for (const char c : text) {
-        if (c >= 'A' && c <= 'Z')
-            key.push_back(static_cast<char>(c - 'A' + 'a'));
-        else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
-            key.push_back(c);
+        const char lower = lowerAscii(c);
+        if ((lower >= 'a' && lower <= 'z') || (lower >= '0' && lower <= '9'))
+            key.push_back(lower);
     }
     return key;
 }
