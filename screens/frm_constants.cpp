@@ -29,12 +29,12 @@ frmConstants::frmConstants(QWidget *parent) : QDialog(parent)
     sheet->setObjectName(QStringLiteral("Image1"));
     sheet->setGeometry(design::rect(0, 0, 9660, 7665));
 
-    auto *logo = new StretchedImage(pictureResource(QStringLiteral("logo")), this);
+    auto *logo = new StretchedImage(QStringLiteral("logo"), this);
     logo->setObjectName(QStringLiteral("Image2"));
     logo->setGeometry(design::rect(0, 0, 1905, 1200));
 
-    m_okButton = new PictureAboveCaptionButton(QStringLiteral("Back To Main Menu"),
-                                               svgIcon(pictureResource(QStringLiteral("back"))), this);
+    m_okButton =
+        new PictureAboveCaptionButton(QStringLiteral("Back To Main Menu"), pictureIcon(QStringLiteral("back")), this);
     m_okButton->setObjectName(QStringLiteral("OKButton"));
     m_okButton->setGeometry(design::rect(7200, 120, 2295, 1095));
     m_okButton->setFont(design::font(QStringLiteral("Arial"), 12, QFont::Bold));

@@ -89,7 +89,7 @@ ClickableLabel *captionLabel(QWidget *parent, const QString &name, const QString
     return label;
 }
 
-PictureBox *pictureButton(QWidget *parent, const QString &name, const TwipsRect &rect, const QPixmap &picture)
+PictureBox *pictureButton(QWidget *parent, const QString &name, const TwipsRect &rect, const QImage &picture)
 {
     auto *button = new PictureBox(parent);
     button->setObjectName(name);
@@ -122,7 +122,7 @@ void InitialScreen::buildControls()
     setWindowIcon(quantora::windowIcon());
 
     // The logo first, so that Frame2 is drawn over its left edge where they overlap.
-    m_image1 = new StretchedImage(pictureResource(QStringLiteral("logo")), this);
+    m_image1 = new StretchedImage(QStringLiteral("logo"), this);
     m_image1->setObjectName(QStringLiteral("Image1"));
     m_image1->setGeometry(design::rect(6360, 3480, 3600, 3360));
     connect(m_image1, &StretchedImage::clicked, this, [] { frmAbout::showModal(); });
@@ -164,7 +164,8 @@ void InitialScreen::buildQuantityEntries(TabStops &tabStops)
         Q_ASSERT(quantity);
         QGroupBox *frame = m_frames[static_cast<int>(quantity->frame)];
         const QString name = latin1(entry.button);
-        auto *button = pictureButton(frame, name, entry.buttonRect, quantityPixmap(name));
+        const QuantityPicture artwork = quantityPicture(name);
+        auto *button = pictureButton(frame, name, entry.buttonRect, picture(artwork.name, artwork.size));
         button->setAccessibleName(accessibleQuantityName(*quantity));
         // In the first frame only the velocity caption is black; the others take
         // the desktop's window-text colour.
@@ -182,7 +183,7 @@ void InitialScreen::buildQuantityEntries(TabStops &tabStops)
 void InitialScreen::buildOtherControls(TabStops &tabStops)
 {
     auto *constants = pictureButton(this, QStringLiteral("CmdConstants"), {5040, 5520, 465, 480},
-                                    renderPicture(pictureResource(QStringLiteral("constants")), {32, 32}));
+                                    picture(QStringLiteral("constants"), {32, 32}));
     auto *constantsLabel = captionLabel(this, QStringLiteral("LblConstants"), QStringLiteral("Standard Constants"),
                                         {5040, 6120, 885, 465}, CaptionLayout::Left, Qt::black);
     constants->setAccessibleName(QStringLiteral("Standard Constants"));
@@ -190,8 +191,8 @@ void InitialScreen::buildOtherControls(TabStops &tabStops)
     connect(constantsLabel, &ClickableLabel::clicked, constants, &PictureBox::clicked);
     tabStops[69] = constants;
 
-    m_endProgram = new PictureAboveCaptionButton(QStringLiteral("Exit Program"),
-                                                 svgIcon(pictureResource(QStringLiteral("exit"))), this);
+    m_endProgram =
+        new PictureAboveCaptionButton(QStringLiteral("Exit Program"), pictureIcon(QStringLiteral("exit")), this);
     m_endProgram->setObjectName(QStringLiteral("EndProgram"));
     m_endProgram->setFont(design::font(QStringLiteral("Comic Sans MS"), 12));
     m_endProgram->setGeometry(design::rect(7080, 120, 2775, 1215));

@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace quantora {
 
@@ -79,7 +78,7 @@ PictureBox::PictureBox(QWidget *parent) : ClickableWidget(parent)
     setAutoFillBackground(true);
 }
 
-void PictureBox::setPicture(const QPixmap &picture)
+void PictureBox::setPicture(const QImage &picture)
 {
     m_picture = picture;
     update();
@@ -89,20 +88,19 @@ void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (!m_picture.isNull())
-        painter.drawPixmap(0, 0, m_picture);
+        painter.drawImage(0, 0, m_picture);
     paintFocusFrame(painter);
 }
 
-StretchedImage::StretchedImage(const QString &svgResource, QWidget *parent)
-    : ClickableWidget(parent), m_renderer(sharedRenderer(svgResource))
+StretchedImage::StretchedImage(const QString &pictureName, QWidget *parent)
+    : ClickableWidget(parent), m_pictureName(pictureName)
 {
 }
 
 void StretchedImage::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    m_renderer->setAspectRatioMode(Qt::IgnoreAspectRatio);
-    m_renderer->render(&painter, QRectF(rect()));
+    paintPicture(painter, m_pictureName, rect());
     paintFocusFrame(painter);
 }
 

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QImage>
 #include <QLabel>
-#include <QPixmap>
 #include <QWidget>
-
-class QSvgRenderer;
 
 namespace quantora {
 
@@ -44,28 +42,29 @@ class PictureBox : public ClickableWidget {
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
-    void setPicture(const QPixmap &picture);
-    const QPixmap &picture() const { return m_picture; }
+    void setPicture(const QImage &picture);
+    const QImage &picture() const { return m_picture; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPixmap m_picture;
+    QImage m_picture;
 };
 
-// An image control: a vector picture stretched to fill the control independently
-// in x and y. It paints no background, so the window colour shows through.
+// An image control: a picture of the artwork stretched to fill the control
+// independently in x and y. It paints no background, so the window colour
+// shows through.
 class StretchedImage : public ClickableWidget {
     Q_OBJECT
 public:
-    explicit StretchedImage(const QString &svgResource, QWidget *parent = nullptr);
+    explicit StretchedImage(const QString &pictureName, QWidget *parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QSvgRenderer *m_renderer;
+    QString m_pictureName;
 };
 
 // A label that reports a mouse click and swallows double-clicks.

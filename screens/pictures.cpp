@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "pictures.h"
 
+#include "baked_pictures.h"
+#include "picture_drawing.h"
+
 #include <QGuiApplication>
 #include <QHash>
-#include <QImage>
 #include <QPainter>
+#include <QPixmap>
 #include <QPixmapCache>
 #include <QSvgRenderer>
 
@@ -12,39 +15,56 @@
 
 namespace quantora {
 
-QString pictureResource(const QString &name)
+namespace {
+
+int drawnFromSvg = 0;
+
+// The build's picture of that name and size, without a copy; a null image if
+// the build drew none.
+QImage bakedPicture(const QString &name, QSize size)
 {
-    return QStringLiteral(":/pictures/%1.svg").arg(name);
+    for (const BakedPicture &baked : bakedPictures()) {
+        if (baked.width == size.width() && baked.height == size.height() && name == QLatin1String(baked.name))
+            return QImage(reinterpret_cast<const uchar *>(baked.pixels), baked.width, baked.height,
+                          qsizetype(baked.width) * 4, QImage::Format_ARGB32_Premultiplied);
+    }
+    return {};
 }
 
-QSvgRenderer *sharedRenderer(const QString &svgResource)
-{
-    static QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
-    auto &renderer = renderers[svgResource];
-    if (!renderer)
-        renderer = std::make_shared<QSvgRenderer>(svgResource);
-    return renderer.get();
-}
+} // namespace
 
-QPixmap renderPicture(const QString &svgResource, QSize logicalSize)
+QImage picture(const QString &name, QSize logicalSize)
 {
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    QImage image(logicalSize * ratio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::transparent);
-    {
-        QPainter painter(&image);
-        // Each picture is drawn once; its parsed document is not kept.
-        QSvgRenderer(svgResource).render(&painter, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
+    if (ratio == 1.0) {
+        if (QImage baked = bakedPicture(name, logicalSize); !baked.isNull())
+            return baked;
     }
-    // A copy, because the image keeps the paint engine it was drawn with.
-    return QPixmap::fromImage(image.copy());
+    ++drawnFromSvg;
+    return drawPicture(name, logicalSize, ratio);
 }
 
-QIcon svgIcon(const QString &svgResource)
+void paintPicture(QPainter &painter, const QString &name, const QRect &target)
 {
-    // Drawn here rather than by Qt's SVG icon engine, a plugin loaded for two pictures.
-    return QIcon(renderPicture(svgResource, QSize(32, 32)));
+    if (painter.device()->devicePixelRatio() == 1.0) {
+        if (const QImage baked = bakedPicture(name, target.size()); !baked.isNull()) {
+            painter.drawImage(target.topLeft(), baked);
+            return;
+        }
+    }
+    static QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
+    auto &renderer = renderers[name];
+    if (!renderer) {
+        renderer = std::make_shared<QSvgRenderer>(pictureResource(name));
+        renderer->setAspectRatioMode(Qt::IgnoreAspectRatio);
+    }
+    ++drawnFromSvg;
+    renderer->render(&painter, QRectF(target));
+}
+
+QIcon pictureIcon(const QString &name)
+{
+    return QIcon(QPixmap::fromImage(picture(name, QSize(32, 32))));
 }
 
 QIcon windowIcon()
@@ -52,11 +72,15 @@ QIcon windowIcon()
     // The icon's two images as pixmaps: the window system gets just these with
     // every new window, instead of four sizes up to 128 x 128 drawn from the
     // vector picture and converted again for each window.
-    const QString picture = pictureResource(QStringLiteral("window-icon"));
     QIcon icon;
     for (const int side : {16, 32})
-        icon.addPixmap(renderPicture(picture, QSize(side, side)));
+        icon.addPixmap(QPixmap::fromImage(picture(QStringLiteral("window-icon"), QSize(side, side))));
     return icon;
+}
+
+int picturesDrawnFromSvg()
+{
+    return drawnFromSvg;
 }
 
 void limitPixmapCache()

@@ -2,30 +2,34 @@
 #pragma once
 
 #include <QIcon>
-#include <QPixmap>
+#include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
-class QSvgRenderer;
+class QPainter;
 
 namespace quantora {
 
-// The program's own artwork, compiled in as SVG under ":/pictures/".
-QString pictureResource(const QString &name); // "logo" -> ":/pictures/logo.svg"
+// A picture of the artwork ("length", "logo", ...) at the given logical size,
+// sharp on high-DPI screens. At a device pixel ratio of 1 it is the picture the
+// build drew, shown straight from the program's read-only data; on other
+// screens, or at a size the build did not draw, it is drawn from the SVG.
+QImage picture(const QString &name, QSize logicalSize);
 
-// The renderer of an SVG resource, parsed once and kept for the whole run (for
-// pictures drawn again at every paint).
-QSvgRenderer *sharedRenderer(const QString &svgResource);
+// Paints a picture stretched over the target rectangle, independently in x
+// and y: the build's picture where it has one of that size, else the SVG,
+// parsed once and kept for the following paints.
+void paintPicture(QPainter &painter, const QString &name, const QRect &target);
 
-// An SVG resource drawn into a pixmap of the given logical size, sharp on
-// high-DPI screens. The document is parsed for this drawing only.
-QPixmap renderPicture(const QString &svgResource, QSize logicalSize);
-
-// An SVG resource as the 32 x 32 icon of a button's picture.
-QIcon svgIcon(const QString &svgResource);
+// A picture as the 32 x 32 icon of a button.
+QIcon pictureIcon(const QString &name);
 
 // The program's window icon: images of 16 x 16 and 32 x 32 pixels.
 QIcon windowIcon();
+
+// How many pictures have been drawn from SVG while the program ran.
+int picturesDrawnFromSvg();
 
 // Caps the process-wide cache of drawn pixmaps (call once at start). The style
 // keeps each button face it draws there, keyed by the palette, and every

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "quantity_pictures.h"
 
-#include "pictures.h"
-
 #include <QHash>
 
 namespace quantora {
@@ -58,12 +56,9 @@ QuantityPicture quantityPicture(const QString &button)
     return pictures().value(button);
 }
 
-QPixmap quantityPixmap(const QString &button)
+QList<QuantityPicture> quantityPictures()
 {
-    const QuantityPicture picture = quantityPicture(button);
-    if (picture.name.isEmpty())
-        return {};
-    return renderPicture(pictureResource(picture.name), picture.size);
+    return pictures().values();
 }
 
 } // namespace quantora

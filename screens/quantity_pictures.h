@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QPixmap>
+#include <QList>
 #include <QSize>
 #include <QString>
 
@@ -18,7 +18,7 @@ struct QuantityPicture {
 // The picture of the main-menu button with this objectName; an empty name if unknown.
 QuantityPicture quantityPicture(const QString &button);
 
-// That picture, drawn.
-QPixmap quantityPixmap(const QString &button);
+// The pictures of all the quantities.
+QList<QuantityPicture> quantityPictures();
 
 } // namespace quantora

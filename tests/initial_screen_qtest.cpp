@@ -2,9 +2,13 @@
 // The main menu driven as a user drives it: start, every quantity by its
 // picture and its caption, the About box, the constants screen and the end.
 #include "design.h"
+#include "frm_constants.h"
 #include "initial_screen.h"
 #include "modal_helpers.h"
+#include "picture_drawing.h"
+#include "picture_list.h"
 #include "picture_widgets.h"
+#include "pictures.h"
 #include "the_display_screen.h"
 
 #include <QLabel>
@@ -105,6 +109,7 @@ private slots:
     void windowsFitOnTheScreen_data();
     void windowsFitOnTheScreen();
     void menuKeptOnTheScreen();
+    void picturesAreTheArtworkAtEveryScale();
     void tabVisitsEveryPictureAndShowsItsFocusFrame();
     void keysOpenThePictureInFocusAndFocusComesBack_data();
     void keysOpenThePictureInFocusAndFocusComesBack();
@@ -210,7 +215,7 @@ void InitialScreenTest::everyQuantityOpensFromItsPictureAndItsCaption()
         from = screen->InitialValueList()->currentItem()->text();
         to = screen->FinalValueList()->currentItem()->text();
         units = screen->InitialValueList()->count();
-        samePicture = screen->ConversionPcr()->picture().toImage() == button->picture().toImage();
+        samePicture = screen->ConversionPcr()->picture() == button->picture();
         position = screen->pos();
         windowTitle = screen->windowTitle();
         focusInValue = screen->focusWidget() == screen->findChild<QLineEdit *>("InitialValueTxt");
@@ -432,6 +437,25 @@ void InitialScreenTest::menuKeptOnTheScreen()
              frame.width() > area.width() ? area.left() : std::min(designed.x(), area.right() + 1 - frame.width()));
     QCOMPARE(frame.top(),
              frame.height() > area.height() ? area.top() : std::min(designed.y(), area.bottom() + 1 - frame.height()));
+}
+
+void InitialScreenTest::picturesAreTheArtworkAtEveryScale()
+{
+    // Also run at 150 %, where every picture is drawn from its SVG.
+    const qreal ratio = qApp->devicePixelRatio();
+    for (const PictureUse &use : picturesShown()) {
+        const QImage shown = picture(use.name, use.size);
+        QCOMPARE(shown.size(), use.size * ratio);
+        QCOMPARE(shown.devicePixelRatio(), ratio);
+        QCOMPARE(shown, drawPicture(use.name, use.size, ratio));
+    }
+    // At 100 % the windows show the build's pictures only, the logos included.
+    const int drawnBefore = picturesDrawnFromSvg();
+    InitialScreen menu;
+    menu.grab();
+    frmConstants constants;
+    constants.grab();
+    QCOMPARE(picturesDrawnFromSvg() == drawnBefore, ratio == 1.0);
 }
 
 void InitialScreenTest::tabVisitsEveryPictureAndShowsItsFocusFrame()
