@@ -43,8 +43,8 @@ int main(int argc, char **argv)
                 pixelText << ' ' << Qt::hex << Qt::showbase << line[x] << "u,";
             pixelText << '\n';
         }
-        tableText << "    {\"" << use.name << "\", " << Qt::dec << use.size.width() << ", " << use.size.height()
-                  << ", pixels + " << offset << "},\n";
+        tableText << "    {\"" << use.name << "\", " << use.size.width() << ", " << use.size.height() << ", pixels + "
+                  << offset << "},\n";
         offset += qsizetype(use.size.width()) * use.size.height();
     }
 
