@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "picture_list.h"
 
-#include "design.h"
+#include "twips.h"
 #include "quantity_pictures.h"
 
 #include <algorithm>
