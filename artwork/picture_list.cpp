@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "picture_list.h"
 
-#include "twips.h"
 #include "quantity_pictures.h"
+#include "twips.h"
 
 #include <algorithm>
 #include <tuple>
