@@ -17,7 +17,7 @@ namespace quantora {
 
 namespace {
 
-int drawnFromSvg = 0;
+int drawnFromSvgForTesting = 0; // see picturesDrawnFromSvgForTesting
 
 // The build's picture of that name and size, without a copy; a null image if
 // the build drew none.
@@ -40,7 +40,7 @@ QImage picture(const QString &name, QSize logicalSize)
         if (QImage baked = bakedPicture(name, logicalSize); !baked.isNull())
             return baked;
     }
-    ++drawnFromSvg;
+    ++drawnFromSvgForTesting;
     return drawPicture(name, logicalSize, ratio);
 }
 
@@ -58,7 +58,7 @@ void paintPicture(QPainter &painter, const QString &name, const QRect &target)
         renderer = std::make_shared<QSvgRenderer>(pictureResource(name));
         renderer->setAspectRatioMode(Qt::IgnoreAspectRatio);
     }
-    ++drawnFromSvg;
+    ++drawnFromSvgForTesting;
     renderer->render(&painter, QRectF(target));
 }
 
@@ -78,9 +78,9 @@ QIcon windowIcon()
     return icon;
 }
 
-int picturesDrawnFromSvg()
+int picturesDrawnFromSvgForTesting()
 {
-    return drawnFromSvg;
+    return drawnFromSvgForTesting;
 }
 
 void limitPixmapCache()

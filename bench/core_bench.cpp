@@ -13,15 +13,18 @@ namespace {
 void recomputeRatio(benchmark::State &state)
 {
     // Length, 1234.5 from "in" to "cm": reading, ratio and result pattern.
+    const auto &length = *quantora::findByButton("Lengthcmd");
     for (auto _ : state)
-        benchmark::DoNotOptimize(quantora::ratioResultText("1234.5", "2.54", "1"));
+        benchmark::DoNotOptimize(quantora::conversionResult("1234.5", length.units[5], length.units[1]));
 }
 BENCHMARK(recomputeRatio);
 
 void recomputeTemperature(benchmark::State &state)
 {
+    // 98.6 from °F to °C.
+    const auto &temperature = *quantora::findByButton("TemperatureCmd");
     for (auto _ : state)
-        benchmark::DoNotOptimize(quantora::temperatureResultText("98.6", 1, 0));
+        benchmark::DoNotOptimize(quantora::conversionResult("98.6", temperature.units[1], temperature.units[0]));
 }
 BENCHMARK(recomputeTemperature);
 

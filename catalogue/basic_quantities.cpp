@@ -98,10 +98,10 @@ std::vector<QuantityDef> basicQuantities()
         .frame = MenuFrame::Frame1, .titleWord = "Temperature ", .note = "",
         .mode = ConversionMode::Temperature, .defaultUnit = 0,
         .units = makeUnits({
-            {"°C ", 1},
-            {"°F",  1},
-            {"K",   1},
-            {"°R",  1},
+            {"°C ", 1, TemperatureScale::Celsius},
+            {"°F",  1, TemperatureScale::Fahrenheit},
+            {"K",   1, TemperatureScale::Kelvin},
+            {"°R",  1, TemperatureScale::Rankine},
         }),
     },
     {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,10 @@ namespace quantora {
 // through the offset formulas of the temperature scales.
 enum class ConversionMode { Ratio, Temperature };
 
+// The scale of a temperature unit; it picks the formulas that take a value in
+// that unit to degrees Celsius and back.
+enum class TemperatureScale { Celsius, Fahrenheit, Kelvin, Rankine };
+
 // One unit of a quantity. The factor text, not the computed double, is what a
 // conversion reads back, so a factor that is not exact in double precision
 // acts as its 15-digit text.
@@ -17,6 +22,7 @@ struct UnitEntry {
     std::string name;
     double factor;
     std::string factorText;
+    std::optional<TemperatureScale> scale = {}; // the units of Temperature have one, no others
 };
 
 // The main-menu frame that holds a quantity's picture button.

@@ -5,14 +5,17 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 namespace quantora {
 
-// A unit as the frame sources write it: its name and the arithmetic of its factor.
+// A unit as the frame sources write it: its name, the arithmetic of its factor,
+// and for a temperature its scale.
 struct UnitRow {
     const char *name;
     double factor;
+    std::optional<TemperatureScale> scale = {};
 };
 
 // a^b in the unit tables: the general power function of two doubles, computed

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "conversion.h"
 
+#include "digits_text.h"
 #include "factor_text.h"
 #include "lenient_number.h"
 #include "result_text.h"
@@ -14,49 +15,51 @@ double convertByRatio(double value, double fromFactor, double toFactor)
     return product / toFactor;
 }
 
-std::string ratioResultText(std::string_view typed, std::string_view fromFactorText, std::string_view toFactorText,
-                            std::string_view decimalSeparator)
-{
-    const double result =
-        convertByRatio(readLenientNumber(typed), readFactorText(fromFactorText), readFactorText(toFactorText));
-    return formatResult(result, decimalSeparator);
-}
-
 // Each formula is one double operation per step, in the order written, so that
 // e.g. 0 °C in °R gives 491.67 and 1 °R in °R gives 0.999999999999977.
-double toCelsius(int position, double value)
+double toCelsius(TemperatureScale scale, double value)
 {
-    switch (position) {
-    case 0:
+    switch (scale) {
+    case TemperatureScale::Celsius:
         return value;
-    case 1:
+    case TemperatureScale::Fahrenheit:
         return ((value - 32) * 5) / 9;
-    case 2:
+    case TemperatureScale::Kelvin:
         return value - 273.15;
-    default:
+    case TemperatureScale::Rankine:
         return (value / 1.8) - 273.15;
     }
+    return value; // not reached: every scale has its case
 }
 
-double fromCelsius(int position, double celsius)
+double fromCelsius(TemperatureScale scale, double celsius)
 {
-    switch (position) {
-    case 0:
+    switch (scale) {
+    case TemperatureScale::Celsius:
         return celsius;
-    case 1:
+    case TemperatureScale::Fahrenheit:
         return ((celsius * 9) / 5) + 32;
-    case 2:
+    case TemperatureScale::Kelvin:
         return celsius + 273.15;
-    default:
+    case TemperatureScale::Rankine:
         return (celsius + 273.15) * 1.8;
     }
+    return celsius; // not reached: every scale has its case
 }
 
-std::string temperatureResultText(std::string_view typed, int fromPosition, int toPosition,
-                                  std::string_view decimalSeparator)
+ConversionResult conversionResult(std::string_view typed, const UnitEntry &from, const UnitEntry &to,
+                                  const ResultForm &form)
 {
-    const double celsius = toCelsius(fromPosition, readLenientNumber(typed));
-    return formatTemperatureResult(fromCelsius(toPosition, celsius), decimalSeparator);
+    const double value = readLenientNumber(typed, form.decimalSeparator);
+    // A conversion from a scale to itself still passes through Celsius.
+    const bool temperature = from.scale && to.scale;
+    const double result = temperature
+                              ? fromCelsius(*to.scale, toCelsius(*from.scale, value))
+                              : convertByRatio(value, readFactorText(from.factorText), readFactorText(to.factorText));
+    if (form.significantDigits != 0)
+        return {result, significantDigitsText(result, form.significantDigits)};
+    return {result, temperature ? formatTemperatureResult(result, form.decimalSeparator)
+                                : formatResult(result, form.decimalSeparator)};
 }
 
 } // namespace quantora

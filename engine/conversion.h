@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "quantity.h"
+
 #include <string>
 #include <string_view>
 
@@ -10,21 +12,33 @@ namespace quantora {
 // the value, the product or the quotient lies outside the range of a double.
 double convertByRatio(double value, double fromFactor, double toFactor);
 
-// The result label's text in ratio mode: the typed text read leniently,
-// converted with the factors read back from their texts, written by the
-// result pattern (or "Out of range").
-std::string ratioResultText(std::string_view typed, std::string_view fromFactorText, std::string_view toFactorText,
-                            std::string_view decimalSeparator = ".");
+// A value on a temperature scale in degrees Celsius, and back.
+double toCelsius(TemperatureScale scale, double value);
+double fromCelsius(TemperatureScale scale, double celsius);
 
-// The temperature scales by their position in the Temperature unit list.
-// Position 0 is °C, 1 °F, 2 K; any other position, 3 (°R) and also -1 when no
-// unit is selected, takes the Rankine formula.
-double toCelsius(int position, double value);
-double fromCelsius(int position, double celsius);
+// How a conversion writes its result.
+struct ResultForm {
+    // The user's decimal separator: read in the typed text besides ".", and
+    // written in the result. The significant-digits form always writes ".".
+    std::string_view decimalSeparator = ".";
+    // 0: as the conversion screen shows it; otherwise that many significant
+    // digits (minDigits to maxDigits), as significantDigitsText writes them.
+    int significantDigits = 0;
+};
 
-// The result label's text in temperature mode: the typed text read leniently,
-// converted through Celsius and written by the factor text rule (or "Out of range").
-std::string temperatureResultText(std::string_view typed, int fromPosition, int toPosition,
-                                  std::string_view decimalSeparator = ".");
+struct ConversionResult {
+    double value;     // infinite or NaN when out of range
+    std::string text; // what the result label, or the command line, shows
+};
+
+// A typed value converted from one unit of a quantity to another, the one way
+// the conversion screen and the command line convert. The text is read
+// leniently. Two units with temperature scales convert through Celsius by
+// their scales, and the result is written by the factor text rule; any other
+// two convert as value × factor(from) ÷ factor(to), with the factors read back
+// from their texts, and the result is written by the pattern "0.##########".
+// Either way a result outside the range of a double is "Out of range".
+ConversionResult conversionResult(std::string_view typed, const UnitEntry &from, const UnitEntry &to,
+                                  const ResultForm &form = {});
 
 } // namespace quantora

@@ -3,6 +3,7 @@
 
 #include "factor_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -49,17 +50,36 @@ std::string roundToTenDecimals(std::string plain)
 
 } // namespace
 
-std::string plainDecimal(std::string_view scientific)
+std::optional<std::string> plainDecimal(std::string_view scientific)
 {
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     const auto e = scientific.find('e');
-    int exponent = 0;
-    std::from_chars(scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1), scientific.data() + scientific.size(),
-                    exponent);
+    if (e == std::string_view::npos)
+        return std::nullopt;
 
-    std::string digits;
-    for (const char c : scientific.substr(0, e))
-        if (c != '.')
-            digits += c;
+    // The mantissa: one digit, then optionally the point and more digits.
+    const std::string_view mantissa = scientific.substr(0, e);
+    if (mantissa.empty() || !isDigit(mantissa[0]))
+        return std::nullopt;
+    if (mantissa.size() > 1 &&
+        (mantissa[1] != '.' || mantissa.size() == 2 || !std::all_of(mantissa.begin() + 2, mantissa.end(), isDigit)))
+        return std::nullopt;
+    std::string digits(1, mantissa[0]);
+    if (mantissa.size() > 2)
+        digits += mantissa.substr(2);
+    // The exponent: an optional sign and one to three digits.
+    std::string_view exponentText = scientific.substr(e + 1);
+    const bool negative = !exponentText.empty() && exponentText.front() == '-';
+    if (!exponentText.empty() && (exponentText.front() == '+' || negative))
+        exponentText.remove_prefix(1);
+    if (exponentText.empty() || exponentText.size() > 3 ||
+        !std::all_of(exponentText.begin(), exponentText.end(), isDigit))
+        return std::nullopt;
+    int exponent = 0;
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
+    if (negative)
+        exponent = -exponent;
+
     // digits stands for 0.digits × 10^(exponent + 1).
     const int integerDigits = exponent + 1;
     if (integerDigits <= 0)
@@ -78,7 +98,8 @@ std::string formatResult(double value, std::string_view decimalSeparator)
     // what the double holds (the noise of its binary expansion) never show.
     char buffer[32];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::abs(value), std::chars_format::scientific).ptr;
-    std::string text = roundToTenDecimals(plainDecimal({buffer, static_cast<std::size_t>(end - buffer)}));
+    // to_chars writes the scientific form, which plainDecimal always reads.
+    std::string text = roundToTenDecimals(plainDecimal({buffer, static_cast<std::size_t>(end - buffer)}).value());
     if (value < 0 && text != "0.")
         text.insert(0, "-");
     return withSeparator(std::move(text), decimalSeparator);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,7 +22,9 @@ std::string formatResult(double value, std::string_view decimalSeparator = ".");
 // A non-negative number in the scientific form std::to_chars writes, as a
 // plain decimal with the same digits and the point always written:
 // "3.937e+01" is "39.37", "1e+03" is "1000.", "1.2e-04" is "0.00012".
-std::string plainDecimal(std::string_view scientific);
+// Nothing for any other text: the form is one digit, optionally the point and
+// more digits, then "e", an optional sign and one to three exponent digits.
+std::optional<std::string> plainDecimal(std::string_view scientific);
 
 // The result to 15 significant digits as factor texts are written ("1E-13"),
 // which shows what the pattern rounds away. Empty for a non-finite value.

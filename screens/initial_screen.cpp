@@ -233,7 +233,7 @@ void InitialScreen::openQuantity(const QuantityDef &quantity, const PictureBox &
     m_theList->setCurrentRow(quantity.defaultUnit);
 
     // A new conversion screen for every opening: nothing carries over.
-    m_displayScreen = std::make_unique<TheDisplayScreen>();
+    m_displayScreen = std::make_unique<TheDisplayScreen>(quantity);
     TheDisplayScreen &screen = *m_displayScreen;
     screen.ConversionPcr()->setPicture(button.picture());
     screen.lblTitle()->setText(utf8(quantity.titleWord) + screen.lblTitle()->text());

@@ -41,9 +41,6 @@ public:
     // modally; returns when it closes.
     void FillInList();
 
-    // The conversion screen while one is open (for tests); nullptr otherwise.
-    TheDisplayScreen *displayScreen() const { return m_displayScreen.get(); }
-
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

@@ -4,9 +4,7 @@
 #include "bordered_label.h"
 #include "conversion.h"
 #include "design.h"
-#include "factor_text.h"
 #include "frm_about.h"
-#include "lenient_number.h"
 #include "picture_widgets.h"
 #include "result_text.h"
 #include "same_window_double_clicks.h"
@@ -67,7 +65,8 @@ QListWidget *unitList(QWidget *parent, const char *name, QRect geometry)
 
 } // namespace
 
-TheDisplayScreen::TheDisplayScreen(QWidget *parent) : QDialog(parent)
+TheDisplayScreen::TheDisplayScreen(const QuantityDef &quantity, QWidget *parent)
+    : QDialog(parent), m_quantity(quantity), m_valueText(QStringLiteral("1"))
 {
     setObjectName(QStringLiteral("TheDisplayScreen"));
     installSameWindowDoubleClicks();
@@ -76,9 +75,7 @@ TheDisplayScreen::TheDisplayScreen(QWidget *parent) : QDialog(parent)
     buildControls();
     nameControlsAndOfferCopy();
 
-    // The load step: fresh factor slots and the window's place.
-    InitialFactor = 1;
-    FinalFactor = 1;
+    // The load step: no units chosen yet, and the window's place.
     design::placeWindow(*this, 1400, 1000);
     m_decimalSeparator = QLocale().decimalPoint().toStdString();
 }
@@ -86,8 +83,7 @@ TheDisplayScreen::TheDisplayScreen(QWidget *parent) : QDialog(parent)
 void TheDisplayScreen::buildControls()
 {
     // Created in the window's focus order.
-    m_initialValueTxt =
-        place(new QLineEdit(QStringLiteral("1"), this), "InitialValueTxt", design::rect(720, 1440, 2655, 495));
+    m_initialValueTxt = place(new QLineEdit(m_valueText, this), "InitialValueTxt", design::rect(720, 1440, 2655, 495));
     m_initialValueTxt->setFont(design::font(QStringLiteral("Arial"), 12.75));
     design::setTextColour(*m_initialValueTxt, red);
 
@@ -148,69 +144,52 @@ void TheDisplayScreen::buildControls()
     connect(m_hideLengthScreen, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-bool TheDisplayScreen::isRatioMode() const
-{
-    // The mode is read from the hidden label at every event, never cached.
-    return m_temperature->text() == QLatin1String("F");
-}
-
 void TheDisplayScreen::computeAndShow()
 {
-    const double value = readLenientNumber(m_initialValueTxt->text().toStdString(), m_decimalSeparator);
-    const double result = convertByRatio(value, InitialFactor, FinalFactor);
-    m_lblEqualTo->setText(QString::fromStdString(formatResult(result, m_decimalSeparator)));
-    m_ratioResult = result;
+    // The hand-over selects the from-unit first and the to-unit next; there is
+    // a result to show once both are chosen.
+    if (!m_fromUnit || !m_toUnit)
+        return;
+    ConversionResult result =
+        conversionResult(m_valueText.toStdString(), *m_fromUnit, *m_toUnit, {.decimalSeparator = m_decimalSeparator});
+    m_result = result.value;
+    showResult(QString::fromStdString(result.text));
 }
 
-void TheDisplayScreen::calculateTemperature()
+void TheDisplayScreen::showResult(const QString &text)
 {
-    const double value = readLenientNumber(m_initialValueTxt->text().toStdString(), m_decimalSeparator);
-    InitialFactor = toCelsius(m_initialValueList->currentRow(), value);
-    FinalFactor = fromCelsius(m_finalValueList->currentRow(), InitialFactor);
-    m_lblEqualTo->setText(QString::fromStdString(formatTemperatureResult(FinalFactor, m_decimalSeparator)));
+    m_lblEqualTo->setText(text);
 }
 
-namespace {
-
-// The factor text paired with a list position, read back as a double.
-double factorAt(const QListWidget &factors, int row)
+void TheDisplayScreen::chooseUnit(int row, const UnitEntry *&unit) const
 {
-    const QListWidgetItem *item = factors.item(row);
-    return item ? readFactorText(item->text().toStdString()) : 1.0;
+    // The lists hold the quantity's units in catalogue order. A list without a
+    // selection keeps the unit it had.
+    if (row >= 0 && static_cast<std::size_t>(row) < m_quantity.units.size())
+        unit = &m_quantity.units[static_cast<std::size_t>(row)];
 }
 
-} // namespace
-
-void TheDisplayScreen::unitListClicked(const QListWidget &list, double &factorSlot)
+void TheDisplayScreen::InitialValueList_Click(int row)
 {
-    if (!isRatioMode())
-        return calculateTemperature();
-    // A list without a selection (only while it is being filled) keeps the slot.
-    if (list.currentRow() >= 0)
-        factorSlot = factorAt(*m_theValue, list.currentRow());
+    chooseUnit(row, m_fromUnit);
     computeAndShow();
 }
 
-void TheDisplayScreen::InitialValueList_Click()
+void TheDisplayScreen::FinalValueList_Click(int row)
 {
-    unitListClicked(*m_initialValueList, InitialFactor);
+    chooseUnit(row, m_toUnit);
+    computeAndShow();
 }
 
-void TheDisplayScreen::FinalValueList_Click()
+void TheDisplayScreen::InitialValueTxt_Change(const QString &text)
 {
-    unitListClicked(*m_finalValueList, FinalFactor);
-}
-
-void TheDisplayScreen::InitialValueTxt_Change()
-{
-    if (!isRatioMode())
-        return calculateTemperature();
+    m_valueText = text;
     computeAndShow();
 }
 
 void TheDisplayScreen::InitialValueTxt_LostFocus()
 {
-    InitialValueTxt_Change();
+    computeAndShow();
 }
 
 bool TheDisplayScreen::eventFilter(QObject *watched, QEvent *event)
@@ -280,8 +259,9 @@ void TheDisplayScreen::showFullResult(QPoint at) const
     // The pattern keeps ten decimals; the tooltip shows what it rounded away
     // ("1E-13" for "0."). Made only when asked for, not at every keystroke.
     // A temperature result already shows its 15 digits.
-    const QString full =
-        isRatioMode() ? QString::fromStdString(formatFullResult(m_ratioResult, m_decimalSeparator)) : QString();
+    const QString full = m_quantity.mode == ConversionMode::Ratio
+                             ? QString::fromStdString(formatFullResult(m_result, m_decimalSeparator))
+                             : QString();
     if (full.isEmpty())
         QToolTip::hideText();
     else

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "quantity.h"
+
 #include <QDialog>
 
 #include <string>
@@ -17,14 +19,15 @@ class PictureBox;
 // The conversion screen: one quantity at a time, with a live result. It is
 // created afresh for every quantity the main menu opens (its constructor is the
 // load step), shown modally, and destroyed when the user goes back.
+//
+// It computes from its own state: the quantity, the unit chosen in each list
+// and the typed text. The hidden list TheValue and the mode label Temperature
+// are filled for the quantity, but nothing is read back out of them.
 class TheDisplayScreen : public QDialog {
     Q_OBJECT
 public:
-    explicit TheDisplayScreen(QWidget *parent = nullptr);
-
-    // Converts the typed value through Celsius by the selected positions of the
-    // two unit lists and shows the result (temperature mode).
-    void calculateTemperature();
+    // The quantity is a catalogue record, which outlives every screen.
+    explicit TheDisplayScreen(const QuantityDef &quantity, QWidget *parent = nullptr);
 
     // The controls the main menu's loading sequence fills.
     PictureBox *ConversionPcr() const { return m_conversionPcr; }
@@ -42,11 +45,6 @@ public:
     // the result's context menu).
     void copyResult() const;
 
-    // The two factor slots: the factors of the from- and to-unit in ratio mode,
-    // the Celsius value and the result in temperature mode.
-    double InitialFactor = 1;
-    double FinalFactor = 1;
-
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -57,19 +55,25 @@ private:
     void nameControlsAndOfferCopy();
     void describeResult();
     void showFullResult(QPoint at) const;
-    bool isRatioMode() const;
     void computeAndShow();
+    void showResult(const QString &text);
 
-    // A unit list's click: its own factor slot takes the selected unit's factor.
-    void unitListClicked(const QListWidget &list, double &factorSlot);
-    void InitialValueList_Click();
-    void FinalValueList_Click();
-    void InitialValueTxt_Change();
+    // A unit list's click: the unit at the selected row becomes that side's unit.
+    void chooseUnit(int row, const UnitEntry *&unit) const;
+    void InitialValueList_Click(int row);
+    void FinalValueList_Click(int row);
+    void InitialValueTxt_Change(const QString &text);
     void InitialValueTxt_LostFocus();
 
+    const QuantityDef &m_quantity;
+    // The units chosen in InitialValueList and FinalValueList: none until the
+    // hand-over selects one in each.
+    const UnitEntry *m_fromUnit = nullptr;
+    const UnitEntry *m_toUnit = nullptr;
+    QString m_valueText;            // as typed in InitialValueTxt
     std::string m_decimalSeparator; // the user's: written in the result, read in the value
     QString m_quantityName;         // for screen readers
-    double m_ratioResult = 0;       // the shown ratio result, for its tooltip
+    double m_result = 0;            // the shown result, for its tooltip
 
     QLineEdit *m_initialValueTxt = nullptr;
     QListWidget *m_initialValueList = nullptr;

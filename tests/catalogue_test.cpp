@@ -79,14 +79,23 @@ TEST(Catalogue, FourQuantitiesCarryANote)
 
 TEST(Catalogue, OnlyTemperatureConvertsByFormulas)
 {
-    for (const QuantityDef &q : catalogue())
+    // Every unit of Temperature knows its scale, and no other unit has one: the
+    // conversion goes through Celsius exactly when both units have a scale.
+    for (const QuantityDef &q : catalogue()) {
         EXPECT_EQ(q.mode == ConversionMode::Temperature, q.button == "TemperatureCmd") << q.button;
+        for (const UnitEntry &unit : q.units)
+            EXPECT_EQ(unit.scale.has_value(), q.mode == ConversionMode::Temperature) << q.button << " " << unit.name;
+    }
     const QuantityDef *temperature = findByButton("TemperatureCmd");
     ASSERT_EQ(temperature->units.size(), 4u);
     EXPECT_EQ(temperature->units[0].name, "°C ");
     EXPECT_EQ(temperature->units[1].name, "°F");
     EXPECT_EQ(temperature->units[2].name, "K");
     EXPECT_EQ(temperature->units[3].name, "°R");
+    EXPECT_EQ(temperature->units[0].scale, TemperatureScale::Celsius);
+    EXPECT_EQ(temperature->units[1].scale, TemperatureScale::Fahrenheit);
+    EXPECT_EQ(temperature->units[2].scale, TemperatureScale::Kelvin);
+    EXPECT_EQ(temperature->units[3].scale, TemperatureScale::Rankine);
 }
 
 TEST(Catalogue, KeepsTheQuirksOfItsTexts)

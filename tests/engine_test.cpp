@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace quantora {
@@ -155,9 +156,16 @@ struct RatioCase {
 
 class RatioConversion : public testing::TestWithParam<RatioCase> {};
 
+// A unit of a ratio quantity, known by its factor text.
+UnitEntry byFactor(const char *factorText)
+{
+    return {.name = "", .factor = 0, .factorText = factorText};
+}
+
 TEST_P(RatioConversion, MultipliesThenDivides)
 {
-    EXPECT_EQ(ratioResultText(GetParam().typed, GetParam().from, GetParam().to), GetParam().result);
+    EXPECT_EQ(conversionResult(GetParam().typed, byFactor(GetParam().from), byFactor(GetParam().to)).text,
+              GetParam().result);
 }
 
 // clang-format off
@@ -192,19 +200,27 @@ INSTANTIATE_TEST_SUITE_P(Cases, RatioConversion, testing::Values(
 struct TemperatureCase {
     const char *what;
     const char *typed;
-    int from;
-    int to;
+    TemperatureScale from;
+    TemperatureScale to;
     const char *result;
 };
+
+// A unit of Temperature, known by its scale; its factor text is never read.
+UnitEntry onScale(TemperatureScale scale)
+{
+    return {.name = "", .factor = 1, .factorText = "1", .scale = scale};
+}
 
 class TemperatureConversion : public testing::TestWithParam<TemperatureCase> {};
 
 TEST_P(TemperatureConversion, PassesThroughCelsius)
 {
-    EXPECT_EQ(temperatureResultText(GetParam().typed, GetParam().from, GetParam().to), GetParam().result);
+    EXPECT_EQ(conversionResult(GetParam().typed, onScale(GetParam().from), onScale(GetParam().to)).text,
+              GetParam().result);
 }
 
-constexpr int C = 0, F = 1, K = 2, R = 3, None = -1;
+constexpr auto C = TemperatureScale::Celsius, F = TemperatureScale::Fahrenheit, K = TemperatureScale::Kelvin,
+               R = TemperatureScale::Rankine;
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, TemperatureConversion, testing::Values(
@@ -224,10 +240,71 @@ INSTANTIATE_TEST_SUITE_P(Cases, TemperatureConversion, testing::Values(
     TemperatureCase{"empty text C to F",         "",      C, F, "32"},
     TemperatureCase{"below absolute zero",       "-500",  K, C, "-773.15"},
     TemperatureCase{"exponent form",             "1e20",  C, F, "1.8E+20"},
-    TemperatureCase{"no to-unit takes Rankine",  "0",     C, None, "491.67"},
-    TemperatureCase{"no from-unit takes Rankine","0",     None, C, "-273.15"},
+    TemperatureCase{"zero R to C",               "0",     R, C, "-273.15"},
     TemperatureCase{"typed value beyond range",  "1e400", C, C, "Out of range"},
     TemperatureCase{"intermediate beyond range", "1.7e308", F, R, "Out of range"}),
+    byWhat);
+// clang-format on
+
+// ---- the one conversion: reading and writing forms ---------------------------
+
+TEST(OneConversion, ReadsAndWritesTheGivenSeparatorAndDigits)
+{
+    const UnitEntry in = byFactor("2.54"), cm = byFactor("1");
+    EXPECT_EQ(conversionResult("1,5", in, cm, {.decimalSeparator = ","}).text, "3,81");
+    EXPECT_EQ(conversionResult("37,5", onScale(C), onScale(F), {.decimalSeparator = ","}).text, "99,5");
+    // The significant-digits form, in both kinds of conversion.
+    EXPECT_EQ(conversionResult("1", cm, in, {.significantDigits = 3}).text, "0.394");
+    EXPECT_EQ(conversionResult("0", onScale(F), onScale(C), {.significantDigits = 4}).text, "-17.78");
+    EXPECT_EQ(conversionResult("1e400", cm, in, {.significantDigits = 3}).text, "Out of range");
+    // A temperature result is written by the factor text rule, a ratio one by the pattern.
+    EXPECT_EQ(conversionResult("1", onScale(C), onScale(C)).text, "1");
+    EXPECT_EQ(conversionResult("1", cm, cm).text, "1.");
+    EXPECT_FALSE(std::isfinite(conversionResult("1e308", byFactor("1"), byFactor("1E-08")).value));
+}
+
+TEST(OneConversion, ConvertsThroughCelsiusOnlyBetweenTwoScales)
+{
+    // A unit without a scale converts by its factor, even next to one with a scale.
+    UnitEntry celsiusTimesTwo = onScale(C);
+    celsiusTimesTwo.factorText = "2";
+    EXPECT_EQ(conversionResult("10", celsiusTimesTwo, byFactor("1")).text, "20.");
+    EXPECT_EQ(conversionResult("10", byFactor("1"), celsiusTimesTwo).text, "5.");
+}
+
+// ---- plain decimal -----------------------------------------------------------
+
+struct PlainCase {
+    const char *what;
+    const char *scientific;
+    std::optional<std::string> plain;
+};
+
+class PlainDecimal : public testing::TestWithParam<PlainCase> {};
+
+TEST_P(PlainDecimal, ReadsOnlyTheScientificForm)
+{
+    EXPECT_EQ(plainDecimal(GetParam().scientific), GetParam().plain) << GetParam().scientific;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, PlainDecimal, testing::Values(
+    PlainCase{"point moves right",         "3.937e+01", "39.37"},
+    PlainCase{"zeros fill the integer",    "1e+03",     "1000."},
+    PlainCase{"zeros lead the fraction",   "1.2e-04",   "0.00012"},
+    PlainCase{"exponent zero",             "5e+00",     "5."},
+    PlainCase{"three exponent digits",     "1e-300",    "0." + std::string(299, '0') + "1"},
+    PlainCase{"no exponent",               "1234",      std::nullopt},
+    PlainCase{"empty",                     "",          std::nullopt},
+    PlainCase{"no mantissa",               "e+03",      std::nullopt},
+    PlainCase{"exponent without digits",   "1e+",       std::nullopt},
+    PlainCase{"two mantissa digits",       "12.3e+00",  std::nullopt},
+    PlainCase{"point without digits",      "1.e+00",    std::nullopt},
+    PlainCase{"second point",              "1.2.3e+01", std::nullopt},
+    PlainCase{"negative",                  "-1e+00",    std::nullopt},
+    PlainCase{"four exponent digits",      "1e+1000",   std::nullopt},
+    PlainCase{"text after the exponent",   "1e+03x",    std::nullopt},
+    PlainCase{"upper-case E",              "1E+03",     std::nullopt}),
     byWhat);
 // clang-format on
 

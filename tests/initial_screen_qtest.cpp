@@ -236,7 +236,9 @@ void InitialScreenTest::everyQuantityOpensFromItsPictureAndItsCaption()
     QCOMPARE(position, QPoint(design::px(1400), design::px(1000)));
     QCOMPARE(windowTitle, QStringLiteral("Enter Value To be Converted..."));
     // Back destroys the conversion screen; the hidden lists keep the quantity.
-    QVERIFY(!m_menu->displayScreen());
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QVERIFY(std::none_of(windows.begin(), windows.end(),
+                         [](const QWidget *window) { return qobject_cast<const TheDisplayScreen *>(window); }));
     QCOMPARE(control<QListWidget>("TheList")->count(), units);
     QCOMPARE(control<QListWidget>("TheValue")->count(), units);
     QVERIFY(control<QListWidget>("TheList")->isHidden());
@@ -450,12 +452,12 @@ void InitialScreenTest::picturesAreTheArtworkAtEveryScale()
         QCOMPARE(shown, drawPicture(use.name, use.size, ratio));
     }
     // At 100 % the windows show the build's pictures only, the logos included.
-    const int drawnBefore = picturesDrawnFromSvg();
+    const int drawnBefore = picturesDrawnFromSvgForTesting();
     InitialScreen menu;
     menu.grab();
     frmConstants constants;
     constants.grab();
-    QCOMPARE(picturesDrawnFromSvg() == drawnBefore, ratio == 1.0);
+    QCOMPARE(picturesDrawnFromSvgForTesting() == drawnBefore, ratio == 1.0);
 }
 
 void InitialScreenTest::tabVisitsEveryPictureAndShowsItsFocusFrame()

@@ -55,7 +55,7 @@ private slots:
     void everyKeystrokeRecomputes();
     void changingOneUnitKeepsTheOther();
     void outOfRangeAndBackAgain();
-    void lostFocusRecomputesWithTheModeOfThatMoment();
+    void resultComesFromTheScreensStateNotItsHiddenControls();
     void keyboardSelectsUnitsAndEscDoesNotClose();
     void theUnitInUseStaysHighlighted();
     void doubleClickOnControlsDoesNotOpenTheAboutBox();
@@ -178,25 +178,29 @@ void TheDisplayScreenTest::outOfRangeAndBackAgain()
     QCOMPARE(shown.mid(4), (QStringList{"Out of range", "-40"}));
 }
 
-void TheDisplayScreenTest::lostFocusRecomputesWithTheModeOfThatMoment()
+void TheDisplayScreenTest::resultComesFromTheScreensStateNotItsHiddenControls()
 {
-    QString before, after;
+    QStringList shown;
     withQuantity("Lengthcmd", [&](Screen &screen) {
-        Screen::pick(screen.to, 5);
+        Screen::pick(screen.to, 5); // cm to in
         // Focus moves, and focus-out events come, only in the active window.
         screen.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(screen.window));
         screen.value->setFocus();
-        before = screen.result->text();
-        // The mode is read at every event: with the mode label switched to
-        // temperature, losing focus converts by position through Celsius
-        // (position 1 to 5 takes °F to °R: 1 °F is 460.67 °R).
-        screen.window->Temperature()->setText("T");
+        shown << screen.result->text();
+        // The hidden mode label and factor list carry the quantity for others to
+        // see; the screen converts by its own quantity and units whatever they
+        // say, on losing focus and on a new unit alike.
+        screen.mode->setText("T");
+        auto *factors = screen.window->findChild<QListWidget *>("TheValue");
+        for (int row = 0; row < factors->count(); ++row)
+            factors->item(row)->setText("0");
         screen.to->setFocus();
-        after = screen.result->text();
+        shown << screen.result->text();
+        Screen::pick(screen.from, 3); // m to in
+        shown << screen.result->text();
     });
-    QCOMPARE(before, QStringLiteral("0.3937007874"));
-    QCOMPARE(after, QStringLiteral("460.67"));
+    QCOMPARE(shown, (QStringList{"0.3937007874", "0.3937007874", "39.3700787402"}));
 }
 
 void TheDisplayScreenTest::keyboardSelectsUnitsAndEscDoesNotClose()

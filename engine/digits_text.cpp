@@ -53,7 +53,7 @@ std::string significantDigitsText(double value, int digits)
 
     // Plain digits: the point moved by the exponent.
     const bool negative = text.front() == '-';
-    std::string plain = plainDecimal(scientific.substr(negative ? 1 : 0));
+    std::string plain = plainDecimal(scientific.substr(negative ? 1 : 0)).value(); // to_chars's form
     dropTrailingZeros(plain);
     return negative ? "-" + plain : plain;
 }

@@ -5,7 +5,8 @@
 
 namespace quantora {
 
-// The fewest and most significant digits --digits accepts.
+// The fewest and most significant digits a result can be written with
+// (the command line's --digits).
 inline constexpr int minDigits = 1;
 inline constexpr int maxDigits = 17;
 
