@@ -358,6 +358,9 @@ void TheDisplayScreenTest::resultIsSelectedAndCopiedLeavingCtrlCToTheValueBox()
     QString byShortcut, byCtrlC, byMenu, selected;
     withQuantity("Lengthcmd", [&](Screen &screen) {
         Screen::pick(screen.to, 5); // cm to in
+        // The window's shortcuts and the focus work only in the active window.
+        screen.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(screen.window));
         screen.value->setFocus();
         screen.retype(QStringLiteral("254"));
         QCOMPARE(screen.result->text(), QStringLiteral("100."));
