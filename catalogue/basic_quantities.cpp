@@ -11,6 +11,7 @@ std::vector<QuantityDef> basicQuantities()
     return {
     {
         .button = "Lengthcmd", .label = "lengthlbl", .caption = "Length",
+        .fullName = "Length",
         .frame = MenuFrame::Frame1, .titleWord = "Length ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 1,
         .units = makeUnits({
@@ -29,6 +30,7 @@ std::vector<QuantityDef> basicQuantities()
     },
     {
         .button = "VolumeCmd", .label = "VolumeLbl", .caption = "Volume",
+        .fullName = "Volume",
         .frame = MenuFrame::Frame1, .titleWord = "Volume ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -52,6 +54,7 @@ std::vector<QuantityDef> basicQuantities()
     },
     {
         .button = "MassCmd", .label = "MassLbl", .caption = "Mass",
+        .fullName = "Mass",
         .frame = MenuFrame::Frame1, .titleWord = "Mass ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -72,6 +75,7 @@ std::vector<QuantityDef> basicQuantities()
     },
     {
         .button = "PressureCmd", .label = "PressureLbl", .caption = "Pressure",
+        .fullName = "Pressure",
         .frame = MenuFrame::Frame1, .titleWord = "Pressure ", .note = "Water at 4'C   and Mercury at 0'C",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -95,6 +99,7 @@ std::vector<QuantityDef> basicQuantities()
     },
     {
         .button = "TemperatureCmd", .label = "TemperatureLbl", .caption = "Temperature",
+        .fullName = "Temperature",
         .frame = MenuFrame::Frame1, .titleWord = "Temperature ", .note = "",
         .mode = ConversionMode::Temperature, .defaultUnit = 0,
         .units = makeUnits({
@@ -106,6 +111,7 @@ std::vector<QuantityDef> basicQuantities()
     },
     {
         .button = "AreaCmd", .label = "AreaLbl", .caption = "Area",
+        .fullName = "Area",
         .frame = MenuFrame::Frame1, .titleWord = "Area ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 1,
         .units = makeUnits({
@@ -122,6 +128,7 @@ std::vector<QuantityDef> basicQuantities()
     },
     {
         .button = "VelocityCmd", .label = "VelocityLbl", .caption = "Velocity",
+        .fullName = "Velocity",
         .frame = MenuFrame::Frame1, .titleWord = "Velocity ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({

@@ -11,6 +11,7 @@ std::vector<QuantityDef> energyQuantities()
     return {
     {
         .button = "ActivationEnergyCmd", .label = "ActivationEnergyLbl", .caption = "Activation Energy",
+        .fullName = "Activation Energy",
         .frame = MenuFrame::Frame2, .titleWord = "Activation Energy ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -20,6 +21,7 @@ std::vector<QuantityDef> energyQuantities()
     },
     {
         .button = "CmdSpecificEnergy", .label = "lblSpecificEnergy", .caption = "Specific Energy",
+        .fullName = "Specific Energy",
         .frame = MenuFrame::Frame2, .titleWord = "Specific Energy ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -35,6 +37,7 @@ std::vector<QuantityDef> energyQuantities()
     },
     {
         .button = "EnergyCmd", .label = "EnergyLbl", .caption = "Energy Work Heat",
+        .fullName = "Energy, Work, Heat",
         .frame = MenuFrame::Frame2, .titleWord = "Energy, Work, Heat ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -56,6 +59,7 @@ std::vector<QuantityDef> energyQuantities()
     },
     {
         .button = "PowerCmd", .label = "PowerLbl", .caption = "Power",
+        .fullName = "Power",
         .frame = MenuFrame::Frame2, .titleWord = "Power ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -76,6 +80,7 @@ std::vector<QuantityDef> energyQuantities()
     },
     {
         .button = "ForceCmd", .label = "ForceLbl", .caption = "Force",
+        .fullName = "Force",
         .frame = MenuFrame::Frame2, .titleWord = "Force ", .note = "The kgf is sometimes known as kilopond (kp) ",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -91,6 +96,7 @@ std::vector<QuantityDef> energyQuantities()
     },
     {
         .button = "cmdTorque", .label = "LblTorque", .caption = "Torque",
+        .fullName = "Torque",
         .frame = MenuFrame::Frame2, .titleWord = "Torque ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -106,6 +112,7 @@ std::vector<QuantityDef> energyQuantities()
     },
     {
         .button = "CmdStress", .label = "LblStress", .caption = "Stress",
+        .fullName = "Stress",
         .frame = MenuFrame::Frame2, .titleWord = "Stress ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -125,6 +132,7 @@ std::vector<QuantityDef> energyQuantities()
     },
     {
         .button = "SurfaceTensionCmd", .label = "SurfaceTensionLbl", .caption = "Surface Tension",
+        .fullName = "Surface Tension",
         .frame = MenuFrame::Frame2, .titleWord = "Surface Tension ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({

@@ -11,6 +11,7 @@ std::vector<QuantityDef> flowQuantities()
     return {
     {
         .button = "MassFlowRateCmd", .label = "MassFlowRateLbl", .caption = "Mass Flow Rate",
+        .fullName = "Mass Flow Rate",
         .frame = MenuFrame::FlowRelated, .titleWord = "MassFlowrate ", .note = "Year taken as 365 days ",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -31,6 +32,7 @@ std::vector<QuantityDef> flowQuantities()
     },
     {
         .button = "CmdVolumeFlowRate", .label = "LblVolumeFlowRate", .caption = "Volume FlowRate",
+        .fullName = "Volume Flow Rate",
         .frame = MenuFrame::FlowRelated, .titleWord = "Volume FlowRate ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -61,6 +63,7 @@ std::vector<QuantityDef> flowQuantities()
     },
     {
         .button = "IdealGasVolumeCmd", .label = "IdealGasVolumeLbl", .caption = "Ideal Gas Volume",
+        .fullName = "Ideal Gas Volume",
         .frame = MenuFrame::FlowRelated, .titleWord = "Ideal Gas Volume ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 1,
         .units = makeUnits({
@@ -74,6 +77,7 @@ std::vector<QuantityDef> flowQuantities()
     },
     {
         .button = "DensityCmd", .label = "DensityLbl", .caption = "Density",
+        .fullName = "Density",
         .frame = MenuFrame::FlowRelated, .titleWord = "Density ", .note = "Based on 1901  definition of the litre",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -91,6 +95,7 @@ std::vector<QuantityDef> flowQuantities()
     },
     {
         .button = "DynamicViscosityCmd", .label = "DynamicViscosityLbl", .caption = "Dynamic Viscosity",
+        .fullName = "Dynamic Viscosity",
         .frame = MenuFrame::FlowRelated, .titleWord = "Dynamic Viscosity ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -115,6 +120,7 @@ std::vector<QuantityDef> flowQuantities()
     },
     {
         .button = "CmdKinematicViscosity", .label = "LblKinematicViscosity", .caption = "Kinematic Viscosity",
+        .fullName = "Kinematic Viscosity",
         .frame = MenuFrame::FlowRelated, .titleWord = "Kinematic Viscosity ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -131,6 +137,7 @@ std::vector<QuantityDef> flowQuantities()
     },
     {
         .button = "CmdDensityOfHeatFlowRate", .label = "DensityOfHeatFlowRateLbl", .caption = "Density Of Heat Flow Rate",
+        .fullName = "Density Of Heat Flow Rate",
         .frame = MenuFrame::FlowRelated, .titleWord = "Density Of Heat FlowRate ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -147,6 +154,7 @@ std::vector<QuantityDef> flowQuantities()
     },
     {
         .button = "ConcentrationCmd", .label = "ConcentrationLbl", .caption = "Concentration",
+        .fullName = "Concentration",
         .frame = MenuFrame::FlowRelated, .titleWord = "Concentration ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -159,6 +167,7 @@ std::vector<QuantityDef> flowQuantities()
     },
     {
         .button = "MolarConcentrationCmd", .label = "MolarConcentrationLbl", .caption = " Molar Concentration",
+        .fullName = "Molar Concentration",
         .frame = MenuFrame::FlowRelated, .titleWord = "Molar Concentration ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -169,6 +178,7 @@ std::vector<QuantityDef> flowQuantities()
     },
     {
         .button = "IdealGasConstantCmd", .label = "IdealGasConstantLbl", .caption = "Ideal Gas Constant",
+        .fullName = "Ideal Gas Constant",
         .frame = MenuFrame::FlowRelated, .titleWord = "Ideal Gas Constant ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -187,6 +197,7 @@ std::vector<QuantityDef> flowQuantities()
     },
     {
         .button = "ArrheniusConstantCmd", .label = "ArrheniusConstantLbl", .caption = "Arrhenius Constant",
+        .fullName = "Arrhenius Constant",
         .frame = MenuFrame::FlowRelated, .titleWord = "Arrhenius Constant ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({

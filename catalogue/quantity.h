@@ -25,9 +25,10 @@ enum class MenuFrame { Frame1, FlowRelated, Frame2, Frame3 };
 // One quantity of the catalogue, with everything the main menu and the
 // conversion screen need to show it.
 struct QuantityDef {
-    std::string button;  // objectName of its picture button on the main menu
-    std::string label;   // objectName of its caption label
-    std::string caption; // the caption label's text, exactly as shown
+    std::string button;   // objectName of its picture button on the main menu
+    std::string label;    // objectName of its caption label
+    std::string caption;  // the caption label's text, exactly as shown
+    std::string fullName; // the quantity's name in full, as a screen reader says it and the CLI lists it
     MenuFrame frame;
     std::string titleWord; // put in front of "Conversion", trailing blank included
     std::string note;      // empty when the quantity has no note

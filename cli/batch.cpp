@@ -2,6 +2,7 @@
 #include "batch.h"
 
 #include "cli_result.h"
+#include "lookup.h"
 #include "names.h"
 
 #include <algorithm>
@@ -86,10 +87,9 @@ private:
         std::array<int, 2> positions{};
         for (std::size_t i = 0; i < positions.size(); ++i) {
             const std::string_view unit = fields[2 + i];
-            const std::span<const int> found = names_.units(*quantity, unit);
-            if (found.size() != 1)
-                return unitProblemMessage(*quantity, unit, found);
-            positions[i] = found.front();
+            positions[i] = names_.unit(*quantity, unit);
+            if (positions[i] < 0)
+                return unitProblemMessage(*quantity, unit, findUnits(*quantity, unit));
         }
         output_ += cliResultText(*quantity, fields[1], positions[0], positions[1], digits_);
         return std::nullopt;

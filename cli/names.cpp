@@ -37,16 +37,15 @@ const QuantityDef *NameCache::quantity(std::string_view name)
     return found;
 }
 
-std::span<const int> NameCache::units(const QuantityDef &quantity, std::string_view name)
+int NameCache::unit(const QuantityDef &quantity, std::string_view name)
 {
     auto &names = units_[&quantity];
     if (const auto known = names.find(name); known != names.end())
         return known->second;
-    if (names.size() >= cacheLimit) {
-        uncached_ = findUnits(quantity, name);
-        return uncached_;
-    }
-    return names.emplace(name, findUnits(quantity, name)).first->second;
+    const int found = findUnit(quantity, name);
+    if (names.size() < cacheLimit)
+        names.emplace(name, found);
+    return found;
 }
 
 std::string unknownQuantityMessage(std::string_view name)

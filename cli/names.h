@@ -8,7 +8,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <vector>
 
 namespace quantora {
 
@@ -18,8 +17,9 @@ class NameCache {
 public:
     // The quantity a typed name stands for (findQuantity), or nullptr.
     const QuantityDef *quantity(std::string_view name);
-    // The positions of the units a typed name stands for (findUnits).
-    std::span<const int> units(const QuantityDef &quantity, std::string_view name);
+    // The position of the one unit a typed name stands for (findUnit), or -1
+    // when it stands for none or several; findUnits then tells which.
+    int unit(const QuantityDef &quantity, std::string_view name);
 
 private:
     struct TextHash {
@@ -29,8 +29,7 @@ private:
     template <typename T> using TextMap = std::unordered_map<std::string, T, TextHash, std::equal_to<>>;
 
     TextMap<const QuantityDef *> quantities_;
-    std::unordered_map<const QuantityDef *, TextMap<std::vector<int>>> units_;
-    std::vector<int> uncached_;
+    std::unordered_map<const QuantityDef *, TextMap<int>> units_;
 };
 
 // "unknown quantity "x"; choose one of: Length, Volume, ..."
