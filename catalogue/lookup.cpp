@@ -3,7 +3,9 @@
 
 #include "catalogue.h"
 
+#include <algorithm>
 #include <array>
+#include <ranges>
 
 namespace quantora {
 
@@ -29,14 +31,38 @@ std::string asWritten(std::string_view text)
     return std::string(text);
 }
 
-// The positions of the units whose trimmed name gives the same key as the typed name.
+// The positions of the units with a name or other name that gives the same key
+// as the typed name, its surrounding blanks ignored.
 std::vector<int> unitsWithKey(const QuantityDef &quantity, std::string_view typed, NameKey key)
 {
     const std::string wanted = key(typed);
+    const auto fits = [&](std::string_view name) { return key(trimBlanks(name)) == wanted; };
     std::vector<int> found;
-    for (std::size_t i = 0; i < quantity.units.size(); ++i)
-        if (key(trimBlanks(quantity.units[i].name)) == wanted)
+    for (std::size_t i = 0; i < quantity.units.size(); ++i) {
+        const UnitEntry &unit = quantity.units[i];
+        if (fits(unit.name) || std::any_of(unit.otherNames.begin(), unit.otherNames.end(), fits))
             found.push_back(static_cast<int>(i));
+    }
+    return found;
+}
+
+// The quantity's names: menu caption, title word, full name and other names.
+std::vector<std::string_view> quantityNames(const QuantityDef &quantity)
+{
+    std::vector<std::string_view> names{quantity.caption, quantity.titleWord, quantity.fullName};
+    names.insert(names.end(), quantity.otherNames.begin(), quantity.otherNames.end());
+    return names;
+}
+
+// The quantities with a name whose match key passes the test, in catalogue order.
+template <typename Test> std::vector<const QuantityDef *> quantitiesWhere(Test keyFits)
+{
+    std::vector<const QuantityDef *> found;
+    for (const QuantityDef &q : catalogue()) {
+        const auto names = quantityNames(q);
+        if (std::any_of(names.begin(), names.end(), [&](std::string_view name) { return keyFits(matchKey(name)); }))
+            found.push_back(&q);
+    }
     return found;
 }
 
@@ -53,15 +79,21 @@ std::string matchKey(std::string_view text)
     return key;
 }
 
-const QuantityDef *findQuantity(std::string_view name)
+std::vector<const QuantityDef *> findQuantities(std::string_view name)
 {
     const std::string key = matchKey(name);
     if (key.empty())
-        return nullptr;
-    for (const QuantityDef &q : catalogue())
-        if (matchKey(q.caption) == key || matchKey(q.titleWord) == key)
-            return &q;
-    return nullptr;
+        return {};
+    std::vector<const QuantityDef *> found = quantitiesWhere([&](const std::string &k) { return k == key; });
+    if (found.empty())
+        found = quantitiesWhere([&](const std::string &k) { return k.starts_with(key); });
+    return found;
+}
+
+const QuantityDef *findQuantity(std::string_view name)
+{
+    const std::vector<const QuantityDef *> found = findQuantities(name);
+    return found.size() == 1 ? found.front() : nullptr;
 }
 
 std::string_view trimBlanks(std::string_view text)
@@ -112,10 +144,36 @@ std::string spellingKey(std::string_view name)
     return key;
 }
 
+std::string looseKey(std::string_view name)
+{
+    std::string spelled = spellingKey(name);
+    std::erase_if(spelled, [](char c) { return c == ' ' || c == '\t'; });
+    // Within each run between "/", "(" and ")" the factors of a product,
+    // separated by ".", are put in order.
+    std::string key;
+    std::string_view rest = spelled;
+    while (!rest.empty()) {
+        const std::size_t end = std::min(rest.find_first_of("/()"), rest.size());
+        std::vector<std::string_view> factors;
+        for (const auto factor : std::views::split(rest.substr(0, end), '.'))
+            factors.emplace_back(factor.begin(), factor.end());
+        std::sort(factors.begin(), factors.end());
+        for (std::size_t i = 0; i < factors.size(); ++i) {
+            if (i > 0)
+                key += '.';
+            key += factors[i];
+        }
+        if (end < rest.size())
+            key += rest[end];
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+    }
+    return key;
+}
+
 std::vector<int> findUnits(const QuantityDef &quantity, std::string_view name)
 {
     const std::string_view typed = trimBlanks(name);
-    for (const NameKey key : {asWritten, lowerCase, spellingKey}) {
+    for (const NameKey key : {asWritten, lowerCase, spellingKey, looseKey}) {
         std::vector<int> found = unitsWithKey(quantity, typed, key);
         if (!found.empty())
             return found;

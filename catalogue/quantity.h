@@ -17,6 +17,9 @@ struct UnitEntry {
     std::string name;
     double factor;
     std::string factorText;
+    // The symbols and words people also type for the unit ("inch", "psi"),
+    // each naming no other unit of its quantity.
+    std::vector<std::string> otherNames;
 };
 
 // The main-menu frame that holds a quantity's picture button.
@@ -29,6 +32,7 @@ struct QuantityDef {
     std::string label;    // objectName of its caption label
     std::string caption;  // the caption label's text, exactly as shown
     std::string fullName; // the quantity's name in full, as a screen reader says it and the CLI lists it
+    std::vector<std::string> otherNames{}; // other words people type for the quantity
     MenuFrame frame;
     std::string titleWord; // put in front of "Conversion", trailing blank included
     std::string note;      // empty when the quantity has no note

@@ -9,10 +9,12 @@
 
 namespace quantora {
 
-// A unit as the frame sources write it: its name and the arithmetic of its factor.
+// A unit as the frame sources write it: its name, the arithmetic of its factor,
+// and the other names people type for it, separated by ";" ("inch;inches").
 struct UnitRow {
     const char *name;
     double factor;
+    const char *otherNames = "";
 };
 
 // a^b in the unit tables: the general power function of two doubles, computed

@@ -4,6 +4,7 @@
 #include "cli_result.h"
 #include "lookup.h"
 #include "names.h"
+#include "result_problem.h"
 
 #include <algorithm>
 #include <array>
@@ -83,7 +84,7 @@ private:
 
         const QuantityDef *quantity = names_.quantity(fields[0]);
         if (!quantity)
-            return unknownQuantityMessage(fields[0]);
+            return quantityProblemMessage(fields[0]);
         std::array<int, 2> positions{};
         for (std::size_t i = 0; i < positions.size(); ++i) {
             const std::string_view unit = fields[2 + i];
@@ -91,7 +92,10 @@ private:
             if (positions[i] < 0)
                 return unitProblemMessage(*quantity, unit, findUnits(*quantity, unit));
         }
-        output_ += cliResultText(*quantity, fields[1], positions[0], positions[1], digits_);
+        std::string text = cliResultText(*quantity, fields[1], positions[0], positions[1], digits_);
+        if (auto problem = resultProblem(*quantity, fields[1], positions[0], positions[1], text))
+            return problem;
+        output_ += text;
         return std::nullopt;
     }
 

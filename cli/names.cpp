@@ -48,14 +48,21 @@ int NameCache::unit(const QuantityDef &quantity, std::string_view name)
     return found;
 }
 
-std::string unknownQuantityMessage(std::string_view name)
+std::string quantityProblemMessage(std::string_view name)
 {
+    const std::vector<const QuantityDef *> found = findQuantities(name);
+    if (!found.empty()) {
+        std::vector<std::string_view> names;
+        for (const QuantityDef *q : found)
+            names.push_back(q->fullName);
+        return "quantity \"" + std::string(name) + "\" could be " + quotedList(names, " or ");
+    }
     std::string message = "unknown quantity \"" + std::string(name) + "\"; choose one of: ";
     bool first = true;
     for (const QuantityDef &q : catalogue()) {
         if (!first)
             message += ", ";
-        message += trimBlanks(q.caption);
+        message += q.fullName;
         first = false;
     }
     return message;
@@ -63,7 +70,7 @@ std::string unknownQuantityMessage(std::string_view name)
 
 std::string unitProblemMessage(const QuantityDef &quantity, std::string_view name, std::span<const int> positions)
 {
-    const std::string_view caption = trimBlanks(quantity.caption);
+    const std::string_view caption = quantity.fullName;
     std::vector<std::string_view> names;
     if (positions.empty()) {
         for (const UnitEntry &unit : quantity.units)

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#include "result_problem.h"
+
+#include "conversion.h"
+#include "lenient_number.h"
+#include "lookup.h"
+#include "result_text.h"
+
+namespace quantora {
+
+namespace {
+
+constexpr double absoluteZeroCelsius = -273.15;
+// The scales' formulas round in the last digits, so that 0 K read as °F and
+// back can land a hair below absolute zero; that much is still absolute zero.
+constexpr double roundingMargin = 1e-9;
+
+bool belowAbsoluteZero(int position, double temperature)
+{
+    return toCelsius(position, temperature) < absoluteZeroCelsius - roundingMargin;
+}
+
+std::string unitName(const QuantityDef &quantity, int position)
+{
+    return std::string(trimBlanks(quantity.units[static_cast<std::size_t>(position)].name));
+}
+
+} // namespace
+
+std::optional<std::string> resultProblem(const QuantityDef &quantity, std::string_view value, int from, int to,
+                                         std::string_view resultText)
+{
+    const std::string typed = std::string(trimBlanks(value)) + " " + unitName(quantity, from);
+    if (resultText == outOfRangeText)
+        return "the result of " + typed + " in " + unitName(quantity, to) + " is out of range";
+    if (quantity.mode != ConversionMode::Temperature)
+        return std::nullopt;
+    const double temperature = readLenientNumber(value);
+    if (belowAbsoluteZero(from, temperature))
+        return typed + " is below absolute zero";
+    if (belowAbsoluteZero(to, fromCelsius(to, toCelsius(from, temperature))))
+        return "the result of " + typed + " in " + unitName(quantity, to) + " is below absolute zero";
+    return std::nullopt;
+}
+
+} // namespace quantora
