@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <ranges>
 
 namespace quantora {
 
@@ -155,8 +154,13 @@ std::string looseKey(std::string_view name)
     while (!rest.empty()) {
         const std::size_t end = std::min(rest.find_first_of("/()"), rest.size());
         std::vector<std::string_view> factors;
-        for (const auto factor : std::views::split(rest.substr(0, end), '.'))
-            factors.emplace_back(factor.begin(), factor.end());
+        for (std::string_view run = rest.substr(0, end);;) {
+            const std::size_t dot = run.find('.');
+            factors.push_back(run.substr(0, dot));
+            if (dot == std::string_view::npos)
+                break;
+            run.remove_prefix(dot + 1);
+        }
         std::sort(factors.begin(), factors.end());
         for (std::size_t i = 0; i < factors.size(); ++i) {
             if (i > 0)

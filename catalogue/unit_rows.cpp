@@ -3,7 +3,7 @@
 
 #include "factor_text.h"
 
-#include <ranges>
+#include <algorithm>
 #include <string_view>
 
 namespace quantora {
@@ -14,9 +14,12 @@ std::vector<UnitEntry> makeUnits(std::initializer_list<UnitRow> rows)
     units.reserve(rows.size());
     for (const UnitRow &row : rows) {
         UnitEntry &unit = units.emplace_back(UnitEntry{row.name, row.factor, factorText(row.factor), {}});
-        for (const auto name : std::views::split(std::string_view(row.otherNames), ';'))
+        for (std::string_view rest = row.otherNames; !rest.empty();) {
+            const std::string_view name = rest.substr(0, rest.find(';'));
             if (!name.empty())
-                unit.otherNames.emplace_back(name.begin(), name.end());
+                unit.otherNames.emplace_back(name);
+            rest.remove_prefix(std::min(name.size() + 1, rest.size()));
+        }
     }
     return units;
 }

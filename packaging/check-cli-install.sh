@@ -103,9 +103,14 @@ convert
 Mass\ Flow\ Rate
 |
 °C
+celsius
+centigrade
 °F
+fahrenheit
 K
+kelvin
 °R
+rankine
 |
 m³·atm\ /\(kmol·K\)
 |
@@ -113,6 +118,8 @@ m³·atm\ /\(kmol·K\)
 "N.s/m²"
 |
 Yard
+yd
+yards
 |
 |
 EXPECTED
