@@ -30,11 +30,12 @@ std::string unitName(const QuantityDef &quantity, int position)
 std::optional<std::string> resultProblem(const QuantityDef &quantity, std::string_view value, int from, int to,
                                          std::string_view resultText)
 {
+    const bool outOfRange = resultText == outOfRangeText;
+    if (!outOfRange && quantity.mode != ConversionMode::Temperature)
+        return std::nullopt; // the common case, checked before any text is made
     const std::string typed = std::string(trimBlanks(value)) + " " + unitName(quantity, from);
-    if (resultText == outOfRangeText)
+    if (outOfRange)
         return "the result of " + typed + " in " + unitName(quantity, to) + " is out of range";
-    if (quantity.mode != ConversionMode::Temperature)
-        return std::nullopt;
     const double temperature = readLenientNumber(value);
     if (belowAbsoluteZero(from, temperature))
         return typed + " is below absolute zero";
