@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "picture_list.h"
 
-#include "quantity_pictures.h"
+#include "main_menu_layout.h"
 #include "twips.h"
 
 #include <algorithm>
@@ -12,8 +12,8 @@ namespace quantora {
 QList<PictureUse> picturesShown()
 {
     QList<PictureUse> uses;
-    for (const QuantityPicture &picture : quantityPictures())
-        uses.append({picture.name, picture.size});
+    for (const MenuEntryLayout &entry : menuEntryLayouts())
+        uses.append({QLatin1String(entry.picture), entry.pictureSize});
     const QSize icon{32, 32};
     // The constants entry, the buttons' icons and the window icon's two images.
     for (const char *name : {"constants", "exit", "back", "window-icon"})

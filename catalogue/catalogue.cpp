@@ -2,6 +2,7 @@
 #include "catalogue.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace quantora {
 
@@ -28,6 +29,17 @@ const QuantityDef *findByButton(std::string_view button)
     const auto all = catalogue();
     const auto it = std::find_if(all.begin(), all.end(), [&](const QuantityDef &q) { return q.button == button; });
     return it == all.end() ? nullptr : &*it;
+}
+
+std::size_t catalogueIndex(const QuantityDef &quantity)
+{
+    const auto all = catalogue();
+    // Compared as addresses in general, so that a record from elsewhere is
+    // told apart without undefined pointer arithmetic.
+    const std::less<const QuantityDef *> before;
+    if (before(&quantity, all.data()) || !before(&quantity, all.data() + all.size()))
+        return quantityCount;
+    return static_cast<std::size_t>(&quantity - all.data());
 }
 
 std::string_view frameName(MenuFrame frame)

@@ -3,11 +3,15 @@
 
 #include "quantity.h"
 
+#include <cstddef>
 #include <span>
 #include <string_view>
 #include <vector>
 
 namespace quantora {
+
+// How many quantities the catalogue holds.
+inline constexpr std::size_t quantityCount = 31;
 
 // All 31 quantities in main-menu order: frame by frame from top to bottom
 // (Frame1, FlowRelated, Frame2, Frame3), left to right within a frame.
@@ -22,6 +26,10 @@ std::vector<QuantityDef> heatQuantities();   // Frame3
 
 // The quantity whose picture button has this objectName, or nullptr.
 const QuantityDef *findByButton(std::string_view button);
+
+// The quantity's position in catalogue(); quantityCount for a record that is
+// not one of the catalogue's own.
+std::size_t catalogueIndex(const QuantityDef &quantity);
 
 // objectName and caption of the main-menu frame.
 std::string_view frameName(MenuFrame frame);

@@ -11,13 +11,14 @@ std::vector<QuantityDef> flowQuantities()
     return {
     {
         .button = "MassFlowRateCmd", .label = "MassFlowRateLbl", .caption = "Mass Flow Rate",
+        .fullName = "Mass Flow Rate",
         .frame = MenuFrame::FlowRelated, .titleWord = "MassFlowrate ", .note = "Year taken as 365 days ",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"t/yr",     1},
             {"ton/yr",   1.016},
-            {"lb/hr",    3.97346},
-            {"kg/hr",    8.76},
+            {"lb/hr",    3.97346, "lb/h"},
+            {"kg/hr",    8.76,    "kg/h"},
             {"g/s",      31.54},
             {"lb/min",   238.5},
             {"t/d",      365},
@@ -31,27 +32,28 @@ std::vector<QuantityDef> flowQuantities()
     },
     {
         .button = "CmdVolumeFlowRate", .label = "LblVolumeFlowRate", .caption = "Volume FlowRate",
+        .fullName = "Volume Flow Rate",
         .frame = MenuFrame::FlowRelated, .titleWord = "Volume FlowRate ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
-            {"Liter/h",       1},
+            {"Liter/h",       1,                  "L/h"},
             {"cm³/s",         3.6},
             {"ml/s",          3.6},
             {"dm³/h",         1},
             {"m³/d",          41.66667},
-            {"Liter/min",     60},
-            {"Liter/s",       3600},
+            {"Liter/min",     60,                 "L/min;lpm"},
+            {"Liter/s",       3600,               "L/s"},
             {"m³/h",          1000},
             {"m³/s",          pw(10, 6) * 3.6},
-            {"US gal/h",      3.78534},
-            {"US gal/min",    227.1},
+            {"US gal/h",      3.78534,            "gal/h;gph"},
+            {"US gal/min",    227.1,              "gal/min;gpm"},
             {"10^6 US gal/d", 157708.3333},
             {"Imp gal/h",     4.546},
             {"Imp gal/min",   272.8},
             {"10^6 gal/d",    pw(10, 5) * 1.894},
             {"Barrel/hr",     119.246363},
-            {"ft³/min",       1699},
-            {"ft³/s",         pw(10, 5) * 1.0194},
+            {"ft³/min",       1699,               "cfm"},
+            {"ft³/s",         pw(10, 5) * 1.0194, "cfs"},
             {"UK Pint/h",     0.568182},
             {"in³/h",         0.01639},
             {"mm³/hr",        1.0 / 1000000},
@@ -61,6 +63,7 @@ std::vector<QuantityDef> flowQuantities()
     },
     {
         .button = "IdealGasVolumeCmd", .label = "IdealGasVolumeLbl", .caption = "Ideal Gas Volume",
+        .fullName = "Ideal Gas Volume",
         .frame = MenuFrame::FlowRelated, .titleWord = "Ideal Gas Volume ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 1,
         .units = makeUnits({
@@ -74,32 +77,34 @@ std::vector<QuantityDef> flowQuantities()
     },
     {
         .button = "DensityCmd", .label = "DensityLbl", .caption = "Density",
+        .fullName = "Density",
         .frame = MenuFrame::FlowRelated, .titleWord = "Density ", .note = "Based on 1901  definition of the litre",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"kg/m³",     1},
-            {"g/cm³",     1000},
+            {"g/cm³",     1000,        "g/cc"},
             {"lb/ft³",    16.0185},
             {"lb/UK gal", 99.776},
             {"ton/yd³",   1328.94},
             {"lb/in³",    27679.9},
             {"kg/dm³",    1000},
             {"g/ml",      999.972001},
-            {"kg/litre",  999.9720001},
+            {"kg/litre",  999.9720001, "kg/L;kg/liter"},
             {"ton/m³",    1000},
         }),
     },
     {
         .button = "DynamicViscosityCmd", .label = "DynamicViscosityLbl", .caption = "Dynamic Viscosity",
+        .fullName = "Dynamic Viscosity",
         .frame = MenuFrame::FlowRelated, .titleWord = "Dynamic Viscosity ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"µN·s/m²",    1},
             {"kg/m.h",     277.777777777},
             {"lb/(ft·h)",  413.4},
-            {"cP",         pw(10, 3)},
-            {"P",          pw(10, 5)},
-            {"N·s/m²",     pw(10, 6)},
+            {"cP",         pw(10, 3),          "centipoise;mPa.s"},
+            {"P",          pw(10, 5),          "poise"},
+            {"N·s/m²",     pw(10, 6),          "Pa.s"},
             {"pdl.s/ft² ", pw(10, 6) * 1.488},
             {"kgf·s/m²",   pw(10, 6) * 9.807},
             {"lbf·s/ft²",  pw(10, 7) * 4.788},
@@ -115,13 +120,14 @@ std::vector<QuantityDef> flowQuantities()
     },
     {
         .button = "CmdKinematicViscosity", .label = "LblKinematicViscosity", .caption = "Kinematic Viscosity",
+        .fullName = "Kinematic Viscosity",
         .frame = MenuFrame::FlowRelated, .titleWord = "Kinematic Viscosity ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"in²/h", 1},
-            {"cSt",   5.58},
+            {"cSt",   5.58,             "centistokes"},
             {"ft²/h", 144},
-            {"cm²/s", 558},
+            {"cm²/s", 558,              "St;stokes"},
             {"m²/h",  1550},
             {"in²/s", 3600},
             {"ft²/s", 518400},
@@ -131,6 +137,7 @@ std::vector<QuantityDef> flowQuantities()
     },
     {
         .button = "CmdDensityOfHeatFlowRate", .label = "DensityOfHeatFlowRateLbl", .caption = "Density Of Heat Flow Rate",
+        .fullName = "Density Of Heat Flow Rate", .otherNames = {"heat flux"},
         .frame = MenuFrame::FlowRelated, .titleWord = "Density Of Heat FlowRate ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -147,6 +154,7 @@ std::vector<QuantityDef> flowQuantities()
     },
     {
         .button = "ConcentrationCmd", .label = "ConcentrationLbl", .caption = "Concentration",
+        .fullName = "Concentration",
         .frame = MenuFrame::FlowRelated, .titleWord = "Concentration ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -159,6 +167,7 @@ std::vector<QuantityDef> flowQuantities()
     },
     {
         .button = "MolarConcentrationCmd", .label = "MolarConcentrationLbl", .caption = " Molar Concentration",
+        .fullName = "Molar Concentration",
         .frame = MenuFrame::FlowRelated, .titleWord = "Molar Concentration ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -169,6 +178,7 @@ std::vector<QuantityDef> flowQuantities()
     },
     {
         .button = "IdealGasConstantCmd", .label = "IdealGasConstantLbl", .caption = "Ideal Gas Constant",
+        .fullName = "Ideal Gas Constant",
         .frame = MenuFrame::FlowRelated, .titleWord = "Ideal Gas Constant ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -187,6 +197,7 @@ std::vector<QuantityDef> flowQuantities()
     },
     {
         .button = "ArrheniusConstantCmd", .label = "ArrheniusConstantLbl", .caption = "Arrhenius Constant",
+        .fullName = "Arrhenius Constant",
         .frame = MenuFrame::FlowRelated, .titleWord = "Arrhenius Constant ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({

@@ -11,6 +11,7 @@ std::vector<QuantityDef> heatQuantities()
     return {
     {
         .button = "CmdCalorificValue", .label = "lblCalorificValue", .caption = "Calorific Value",
+        .fullName = "Calorific Value",
         .frame = MenuFrame::Frame3, .titleWord = "Calorific Value ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -28,6 +29,7 @@ std::vector<QuantityDef> heatQuantities()
     },
     {
         .button = "SpecificHeatCapacityCmd", .label = "SpecificHeatCapacityLbl", .caption = "Specific Heat Capacity",
+        .fullName = "Specific Heat Capacity",
         .frame = MenuFrame::Frame3, .titleWord = "Specific Heat Capacity ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -42,6 +44,7 @@ std::vector<QuantityDef> heatQuantities()
     },
     {
         .button = "ThermalConductivityCmd", .label = "ThermalConductivityLbl", .caption = "Thermal Conductivity",
+        .fullName = "Thermal Conductivity",
         .frame = MenuFrame::Frame3, .titleWord = "Thermal Conductivity ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -60,6 +63,7 @@ std::vector<QuantityDef> heatQuantities()
     },
     {
         .button = "HeatTransferCoefficientCmd", .label = "HeatTransferCoefLbl", .caption = "Heat Transfer Coefficien",
+        .fullName = "Heat Transfer Coefficient",
         .frame = MenuFrame::Frame3, .titleWord = "Heat Transfer Coefficient ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
@@ -76,6 +80,7 @@ std::vector<QuantityDef> heatQuantities()
     },
     {
         .button = "EnthalpyCmd", .label = "EnthalpyLbl", .caption = "Enthalpy",
+        .fullName = "Enthalpy",
         .frame = MenuFrame::Frame3, .titleWord = "Enthalpy ", .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({

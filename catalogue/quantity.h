@@ -22,6 +22,9 @@ struct UnitEntry {
     std::string name;
     double factor;
     std::string factorText;
+    // The symbols and words people also type for the unit ("inch", "psi"),
+    // each naming no other unit of its quantity.
+    std::vector<std::string> otherNames;
     std::optional<TemperatureScale> scale = {}; // the units of Temperature have one, no others
 };
 
@@ -31,9 +34,11 @@ enum class MenuFrame { Frame1, FlowRelated, Frame2, Frame3 };
 // One quantity of the catalogue, with everything the main menu and the
 // conversion screen need to show it.
 struct QuantityDef {
-    std::string button;  // objectName of its picture button on the main menu
-    std::string label;   // objectName of its caption label
-    std::string caption; // the caption label's text, exactly as shown
+    std::string button;   // objectName of its picture button on the main menu
+    std::string label;    // objectName of its caption label
+    std::string caption;  // the caption label's text, exactly as shown
+    std::string fullName; // the quantity's name in full, as a screen reader says it and the CLI lists it
+    std::vector<std::string> otherNames{}; // other words people type for the quantity
     MenuFrame frame;
     std::string titleWord; // put in front of "Conversion", trailing blank included
     std::string note;      // empty when the quantity has no note

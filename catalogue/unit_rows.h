@@ -11,10 +11,12 @@
 namespace quantora {
 
 // A unit as the frame sources write it: its name, the arithmetic of its factor,
-// and for a temperature its scale.
+// the other names people type for it, separated by ";" ("inch;inches"), and for
+// a temperature its scale.
 struct UnitRow {
     const char *name;
     double factor;
+    const char *otherNames = "";
     std::optional<TemperatureScale> scale = {};
 };
 

@@ -2,7 +2,9 @@
 #include "batch.h"
 
 #include "cli_result.h"
+#include "lookup.h"
 #include "names.h"
+#include "result_problem.h"
 
 #include <algorithm>
 #include <array>
@@ -82,16 +84,18 @@ private:
 
         const QuantityDef *quantity = names_.quantity(fields[0]);
         if (!quantity)
-            return unknownQuantityMessage(fields[0]);
+            return quantityProblemMessage(fields[0]);
         std::array<int, 2> positions{};
         for (std::size_t i = 0; i < positions.size(); ++i) {
             const std::string_view unit = fields[2 + i];
-            const std::span<const int> found = names_.units(*quantity, unit);
-            if (found.size() != 1)
-                return unitProblemMessage(*quantity, unit, found);
-            positions[i] = found.front();
+            positions[i] = names_.unit(*quantity, unit);
+            if (positions[i] < 0)
+                return unitProblemMessage(*quantity, unit, findUnits(*quantity, unit));
         }
-        output_ += cliResultText(*quantity, fields[1], positions[0], positions[1], digits_);
+        std::string text = cliResultText(*quantity, fields[1], positions[0], positions[1], digits_);
+        if (auto problem = resultProblem(*quantity, fields[1], positions[0], positions[1], text))
+            return problem;
+        output_ += text;
         return std::nullopt;
     }
 

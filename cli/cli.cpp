@@ -8,6 +8,7 @@
 #include "lookup.h"
 #include "names.h"
 #include "options.h"
+#include "result_problem.h"
 
 #include <string>
 #include <vector>
@@ -35,16 +36,18 @@ constexpr std::string_view usage =
     "  -h, --help      show this help\n"
     "  --version       show the version\n"
     "\n"
-    "QUANTITY is a menu caption or title, in any case, blanks and punctuation ignored\n"
-    "(\"mass flow rate\", \"MassFlowrate\", \"energy work heat\"). FROM and TO are unit names\n"
-    "as the units command lists them, surrounding blanks left out (\"°C\"), in any case,\n"
-    "or in ASCII: u for µ, 2 or ^2 for ², 3 or ^3 for ³, deg or nothing for °, * or . for ·\n"
-    "(\"um\", \"m^2\", \"kg/m3\", \"degF\", \"C\").\n"
+    "QUANTITY is a full name, menu caption or title, or the unique beginning of one, in\n"
+    "any case, blanks and punctuation ignored (\"mass flow rate\", \"energy\", \"temp\").\n"
+    "FROM and TO are unit names as the units command lists them, or other common names\n"
+    "(\"psi\", \"inch\", \"kWh\"), in any case, or in ASCII: u for µ, 2 or ^2 for ², 3 or ^3\n"
+    "for ³, deg or nothing for °, * or . for · (\"um\", \"m^2\", \"kg/m3\", \"degF\", \"C\");\n"
+    "blanks inside a name and the order of a product do not matter (\"mmHg\", \"ft*lbf\").\n"
     "VALUE is read as the value box reads it: \"1 000\" is 1000, \"12abc\" is 12, \"\" is 0.\n"
     "Without --digits, results are written exactly as the conversion screen shows them.\n"
     "\n"
-    "Exit status: 0 on success; 1 when batch could not convert a line; 2 when a command,\n"
-    "option, quantity or unit is unknown or a unit name is ambiguous.\n";
+    "Exit status: 0 on success; 1 when a result is out of range or a temperature lies\n"
+    "below absolute zero, or batch could not convert a line; 2 when a command, option,\n"
+    "quantity or unit is unknown or a name is ambiguous.\n";
 
 constexpr std::string_view commands = "quantities, units, convert, batch, --help, --version";
 
@@ -65,7 +68,7 @@ int wrongArguments(std::string_view command, std::ostream &err)
 int listQuantities(std::ostream &out)
 {
     for (const QuantityDef &q : catalogue())
-        out << q.caption << '\n';
+        out << q.fullName << '\n';
     return exitOk;
 }
 
@@ -73,9 +76,9 @@ int listUnits(std::string_view name, std::ostream &out, std::ostream &err)
 {
     const QuantityDef *quantity = findQuantity(name);
     if (!quantity)
-        return complain(err, unknownQuantityMessage(name));
+        return complain(err, quantityProblemMessage(name));
     for (std::size_t i = 0; i < quantity->units.size(); ++i)
-        out << i << '\t' << quantity->units[i].name << '\t' << quantity->units[i].factorText << '\n';
+        out << i << '\t' << trimBlanks(quantity->units[i].name) << '\t' << quantity->units[i].factorText << '\n';
     return exitOk;
 }
 
@@ -84,7 +87,7 @@ int convert(std::span<const std::string_view> args, int digits, std::ostream &ou
 {
     const QuantityDef *quantity = findQuantity(args[0]);
     if (!quantity)
-        return complain(err, unknownQuantityMessage(args[0]));
+        return complain(err, quantityProblemMessage(args[0]));
     std::vector<int> positions;
     for (const std::string_view unit : args.subspan(2)) {
         const std::vector<int> found = findUnits(*quantity, unit);
@@ -92,14 +95,25 @@ int convert(std::span<const std::string_view> args, int digits, std::ostream &ou
             return complain(err, unitProblemMessage(*quantity, unit, found));
         positions.push_back(found.front());
     }
-    if (positions.size() == 2) {
-        out << cliResultText(*quantity, args[1], positions[0], positions[1], digits) + "\n";
-        return exitOk;
-    }
+    // Every result is checked before any is written: a failure writes nothing.
     std::string lines;
-    for (std::size_t to = 0; to < quantity->units.size(); ++to)
-        lines += std::string(trimBlanks(quantity->units[to].name)) + "\t" +
-                 cliResultText(*quantity, args[1], positions[0], static_cast<int>(to), digits) + "\n";
+    const auto add = [&](int to, std::string_view name) {
+        const std::string text = cliResultText(*quantity, args[1], positions[0], to, digits);
+        const std::optional<std::string> problem = resultProblem(*quantity, args[1], positions[0], to, text);
+        if (problem)
+            err << "quantora-cli: " + *problem + "\n";
+        else
+            lines += std::string(name) + text + "\n";
+        return !problem;
+    };
+    if (positions.size() == 2) {
+        if (!add(positions[1], ""))
+            return exitNotConverted;
+    } else {
+        for (std::size_t to = 0; to < quantity->units.size(); ++to)
+            if (!add(static_cast<int>(to), std::string(trimBlanks(quantity->units[to].name)) + "\t"))
+                return exitNotConverted;
+    }
     out << lines;
     return exitOk;
 }
@@ -113,13 +127,16 @@ int listNames(std::span<const std::string_view> args, std::ostream &out, std::os
         lines = "quantities\nunits\nconvert\nbatch\n";
     } else if (args.size() == 1 && args[0] == "quantities") {
         for (const QuantityDef &q : catalogue())
-            lines += std::string(trimBlanks(q.caption)) + "\n";
+            lines += q.fullName + "\n";
     } else if (args.size() == 2 && args[0] == "units") {
         const QuantityDef *quantity = findQuantity(args[1]);
         if (!quantity)
-            return complain(err, unknownQuantityMessage(args[1]));
-        for (const UnitEntry &unit : quantity->units)
+            return complain(err, quantityProblemMessage(args[1]));
+        for (const UnitEntry &unit : quantity->units) {
             lines += std::string(trimBlanks(unit.name)) + "\n";
+            for (const std::string &other : unit.otherNames)
+                lines += other + "\n";
+        }
     } else {
         return wrongArguments(namesCommand, err);
     }

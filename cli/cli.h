@@ -10,6 +10,7 @@ namespace quantora {
 
 // Exit statuses of the command-line converter.
 inline constexpr int exitOk = 0;
+inline constexpr int exitNotConverted = 1;    // convert: out of range, or below absolute zero
 inline constexpr int exitSomeLinesFailed = 1; // batch: a line could not be converted
 inline constexpr int exitUsage = 2;           // unknown command, option, quantity or unit, or wrong arguments
 

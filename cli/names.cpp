@@ -37,26 +37,32 @@ const QuantityDef *NameCache::quantity(std::string_view name)
     return found;
 }
 
-std::span<const int> NameCache::units(const QuantityDef &quantity, std::string_view name)
+int NameCache::unit(const QuantityDef &quantity, std::string_view name)
 {
     auto &names = units_[&quantity];
     if (const auto known = names.find(name); known != names.end())
         return known->second;
-    if (names.size() >= cacheLimit) {
-        uncached_ = findUnits(quantity, name);
-        return uncached_;
-    }
-    return names.emplace(name, findUnits(quantity, name)).first->second;
+    const int found = findUnit(quantity, name);
+    if (names.size() < cacheLimit)
+        names.emplace(name, found);
+    return found;
 }
 
-std::string unknownQuantityMessage(std::string_view name)
+std::string quantityProblemMessage(std::string_view name)
 {
+    const std::vector<const QuantityDef *> found = findQuantities(name);
+    if (!found.empty()) {
+        std::vector<std::string_view> names;
+        for (const QuantityDef *q : found)
+            names.push_back(q->fullName);
+        return "quantity \"" + std::string(name) + "\" could be " + quotedList(names, " or ");
+    }
     std::string message = "unknown quantity \"" + std::string(name) + "\"; choose one of: ";
     bool first = true;
     for (const QuantityDef &q : catalogue()) {
         if (!first)
             message += ", ";
-        message += trimBlanks(q.caption);
+        message += q.fullName;
         first = false;
     }
     return message;
@@ -64,7 +70,7 @@ std::string unknownQuantityMessage(std::string_view name)
 
 std::string unitProblemMessage(const QuantityDef &quantity, std::string_view name, std::span<const int> positions)
 {
-    const std::string_view caption = trimBlanks(quantity.caption);
+    const std::string_view caption = quantity.fullName;
     std::vector<std::string_view> names;
     if (positions.empty()) {
         for (const UnitEntry &unit : quantity.units)

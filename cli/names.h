@@ -8,7 +8,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <vector>
 
 namespace quantora {
 
@@ -16,10 +15,12 @@ namespace quantora {
 // batch of many lines looks each distinct name up once.
 class NameCache {
 public:
-    // The quantity a typed name stands for (findQuantity), or nullptr.
+    // The one quantity a typed name stands for (findQuantity), or nullptr;
+    // quantityProblemMessage then tells why.
     const QuantityDef *quantity(std::string_view name);
-    // The positions of the units a typed name stands for (findUnits).
-    std::span<const int> units(const QuantityDef &quantity, std::string_view name);
+    // The position of the one unit a typed name stands for (findUnit), or -1
+    // when it stands for none or several; findUnits then tells which.
+    int unit(const QuantityDef &quantity, std::string_view name);
 
 private:
     struct TextHash {
@@ -29,12 +30,12 @@ private:
     template <typename T> using TextMap = std::unordered_map<std::string, T, TextHash, std::equal_to<>>;
 
     TextMap<const QuantityDef *> quantities_;
-    std::unordered_map<const QuantityDef *, TextMap<std::vector<int>>> units_;
-    std::vector<int> uncached_;
+    std::unordered_map<const QuantityDef *, TextMap<int>> units_;
 };
 
-// "unknown quantity "x"; choose one of: Length, Volume, ..."
-std::string unknownQuantityMessage(std::string_view name);
+// Why a quantity name found no single quantity: unknown ("unknown quantity "x";
+// choose one of: Length, Volume, ...") or ambiguous (the quantities it could be).
+std::string quantityProblemMessage(std::string_view name);
 
 // Why a unit name found no single unit: unknown (no positions, with the
 // quantity's units to choose from) or ambiguous (the units it could be).

@@ -9,7 +9,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <string_view>
 
 namespace quantora {
 
@@ -160,17 +159,7 @@ void installAccessibleInterfaces()
 
 QString accessibleQuantityName(const QuantityDef &quantity)
 {
-    // clang-format off
-    static constexpr std::pair<std::string_view, const char *> fullNames[] = {
-        {"CmdVolumeFlowRate", "Volume Flow Rate"},
-        {"EnergyCmd", "Energy, Work, Heat"},
-        {"HeatTransferCoefficientCmd", "Heat Transfer Coefficient"},
-    };
-    // clang-format on
-    for (const auto &[button, name] : fullNames)
-        if (quantity.button == button)
-            return QString::fromLatin1(name);
-    return QString::fromStdString(quantity.caption).trimmed();
+    return QString::fromStdString(quantity.fullName);
 }
 
 } // namespace quantora

@@ -103,9 +103,14 @@ convert
 Mass\ Flow\ Rate
 |
 °C
+celsius
+centigrade
 °F
+fahrenheit
 K
+kelvin
 °R
+rankine
 |
 m³·atm\ /\(kmol·K\)
 |
@@ -113,6 +118,8 @@ m³·atm\ /\(kmol·K\)
 "N.s/m²"
 |
 Yard
+yd
+yards
 |
 |
 EXPECTED
@@ -130,7 +137,7 @@ if command -v fish >/dev/null; then
     fish_offers() { fish -c "complete --do-complete '$1'" 2>&1 | cut -f1 | tr '\n' '|'; }
     expect "fish commands" "batch|convert|quantities|units|" "$(fish_offers 'quantora-cli ')"
     expect "fish quantities" "Mass Flow Rate|" "$(fish_offers 'quantora-cli units mass\ f')"
-    expect "fish units" "K|°C|°F|°R|" "$(fish_offers 'quantora-cli --digits 3 convert temperature 1 ')"
+    expect "fish units" "celsius|centigrade|fahrenheit|K|kelvin|rankine|°C|°F|°R|" "$(fish_offers 'quantora-cli --digits 3 convert temperature 1 ')"
     expect "fish units with blanks" "m³·atm /(kmol·K)|" \
         "$(fish_offers 'quantora-cli convert Ideal\ Gas\ Constant 1 R m³')"
 else

@@ -13,7 +13,6 @@
 #include "picture_above_caption_button.h"
 #include "picture_widgets.h"
 #include "pictures.h"
-#include "quantity_pictures.h"
 #include "same_window_double_clicks.h"
 #include "the_display_screen.h"
 #include "titled_frame.h"
@@ -159,24 +158,22 @@ void InitialScreen::buildQuantityEntries(TabStops &tabStops)
 {
     const QColor black = Qt::black;
     const QColor windowText = QApplication::palette().color(QPalette::WindowText);
-    for (const MenuEntryLayout &entry : menuEntryLayouts()) {
-        const QuantityDef *quantity = findByButton(entry.button);
-        Q_ASSERT(quantity);
+    for (const QuantityDef &q : catalogue()) {
+        const QuantityDef *quantity = &q;
+        const MenuEntryLayout *entry = menuEntryLayout(q);
+        if (!entry)
+            continue; // a quantity without a place on the menu (a test keeps every one placed)
         QGroupBox *frame = m_frames[static_cast<int>(quantity->frame)];
-        const QString name = latin1(entry.button);
-        const QuantityPicture artwork = quantityPicture(name);
-        auto *button = pictureButton(frame, name, entry.buttonRect, picture(artwork.name, artwork.size));
+        auto *button = pictureButton(frame, utf8(quantity->button), entry->buttonRect,
+                                     picture(latin1(entry->picture), entry->pictureSize));
         button->setAccessibleName(accessibleQuantityName(*quantity));
-        // In the first frame only the velocity caption is black; the others take
-        // the desktop's window-text colour.
-        const bool desktopColour = quantity->frame == MenuFrame::Frame1 && name != QLatin1String("VelocityCmd");
-        auto *label = captionLabel(frame, latin1(entry.label), utf8(quantity->caption), entry.labelRect, entry.layout,
-                                   desktopColour ? windowText : black);
+        auto *label = captionLabel(frame, utf8(quantity->label), utf8(quantity->caption), entry->labelRect,
+                                   entry->layout, entry->colour == CaptionColour::Desktop ? windowText : black);
 
         connect(button, &PictureBox::clicked, this, [this, quantity, button] { openQuantity(*quantity, *button); });
         // A caption does exactly what its picture does.
         connect(label, &ClickableLabel::clicked, button, &PictureBox::clicked);
-        tabStops[entry.tabIndex] = button;
+        tabStops[entry->tabIndex] = button;
     }
 }
 

@@ -14,6 +14,7 @@ TEST(Catalogue, Holds31QuantitiesAnd299Units)
 {
     const auto all = catalogue();
     ASSERT_EQ(all.size(), 31u);
+    EXPECT_EQ(quantityCount, all.size()); // the menu keeps one entry per quantity, by position
     std::size_t units = 0;
     for (const QuantityDef &q : all) {
         EXPECT_GE(q.units.size(), 2u) << q.button;
@@ -111,6 +112,29 @@ TEST(Catalogue, KeepsTheQuirksOfItsTexts)
         EXPECT_EQ(viscosity[position].name.back(), ' ') << viscosity[position].name;
     for (const QuantityDef &q : catalogue())
         EXPECT_EQ(q.titleWord.back(), ' ') << q.button;
+}
+
+TEST(Catalogue, FullNamesAreWrittenOutWithoutSurroundingBlanks)
+{
+    EXPECT_EQ(findByButton("HeatTransferCoefficientCmd")->fullName, "Heat Transfer Coefficient");
+    EXPECT_EQ(findByButton("MolarConcentrationCmd")->fullName, "Molar Concentration");
+    EXPECT_EQ(findByButton("EnergyCmd")->fullName, "Energy, Work, Heat");
+    EXPECT_EQ(findByButton("CmdVolumeFlowRate")->fullName, "Volume Flow Rate");
+    std::set<std::string> fullNames;
+    for (const QuantityDef &q : catalogue()) {
+        EXPECT_TRUE(fullNames.insert(q.fullName).second) << q.fullName;
+        EXPECT_NE(q.fullName.front(), ' ') << q.button;
+        EXPECT_NE(q.fullName.back(), ' ') << q.button;
+    }
+}
+
+TEST(Catalogue, IndexOfARecordIsItsPositionAndNoneForACopy)
+{
+    const auto all = catalogue();
+    EXPECT_EQ(catalogueIndex(all[0]), 0u);
+    EXPECT_EQ(catalogueIndex(all[30]), 30u);
+    const QuantityDef copy = all[3];
+    EXPECT_EQ(catalogueIndex(copy), quantityCount);
 }
 
 TEST(Catalogue, FrameNamesAndCaptions)

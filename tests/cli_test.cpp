@@ -68,10 +68,41 @@ INSTANTIATE_TEST_SUITE_P(Cases, CliConvert, testing::Values(
     ConvertCase{"dynamic viscosity","1",     "g/m.s",  "cP",     "1."},
     ConvertCase{"length",           "1000000", "m",    "in",     "39370078.74015748"},
     ConvertCase{"length",           "2,5",   "cm",     "cm",     "2."},
-    ConvertCase{"area",             "1e308", "km²",    "mm²",    "Out of range"},
     ConvertCase{"area",             "1",     "m2",     "cm^2",   "10000."},
-    ConvertCase{"temperature",      "100",   "C",      "degF",   "212"}),
+    ConvertCase{"temperature",      "100",   "C",      "degF",   "212"},
+    ConvertCase{"temperature",      "0",     "K",      "°F",     "-459.67"},
+    ConvertCase{"temperature",      "-459.67", "°F",   "°R",     "0"}),
     [](const auto &row) { return caseName(row.param.quantity) + "_" + std::to_string(row.index); });
+// clang-format on
+
+struct FailureCase {
+    const char *what;
+    std::vector<std::string_view> args;
+    const char *message;
+};
+
+class CliFailure : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(CliFailure, ExitsOneWithAMessageAndNoResult)
+{
+    const auto &c = GetParam();
+    const CliRun r = run(c.args);
+    EXPECT_EQ(r.status, exitNotConverted);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "quantora-cli: " + std::string(c.message) + "\n");
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, CliFailure, testing::Values(
+    FailureCase{"result out of range",     {"convert", "area", "1e308", "km2", "mm2"}, "the result of 1e308 km² in mm² is out of range"},
+    FailureCase{"value out of range",      {"convert", "length", " 1e400 ", "m", "cm"}, "the result of 1e400 m in cm is out of range"},
+    FailureCase{"out of range with digits", {"--digits", "3", "convert", "length", "1e308", "km", "mm"}, "the result of 1e308 km in mm is out of range"},
+    FailureCase{"one unit of many out of range", {"convert", "length", "1e308", "km"}, "the result of 1e308 km in mm is out of range"},
+    FailureCase{"kelvin below zero",       {"convert", "temperature", "-1000", "K", "°C"}, "-1000 K is below absolute zero"},
+    FailureCase{"fahrenheit below zero",   {"convert", "temperature", "-459.7", "F", "F"}, "-459.7 °F is below absolute zero"},
+    FailureCase{"rankine below zero, digits", {"--digits", "2", "convert", "temperature", "-0.001", "R", "K"}, "-0.001 °R is below absolute zero"},
+    FailureCase{"below zero to every unit", {"convert", "temperature", "-300", "celsius"}, "-300 °C is below absolute zero"}),
+    byWhat);
 // clang-format on
 
 // Scripts get the same numbers under every locale: the value is read with "."
@@ -95,13 +126,15 @@ TEST(CliLists, QuantitiesInMenuOrderAndUnitsWithFactorTexts)
     EXPECT_EQ(quantities.status, exitOk);
     EXPECT_EQ(quantities.out.substr(0, 21), "Length\nVolume\nMass\nPr");
     EXPECT_EQ(std::count(quantities.out.begin(), quantities.out.end(), '\n'), 31);
-    EXPECT_NE(quantities.out.find("\n Molar Concentration\n"), std::string::npos);
+    for (const char *fullName : {"\nMolar Concentration\n", "\nHeat Transfer Coefficient\n", "\nEnergy, Work, Heat\n"})
+        EXPECT_NE(quantities.out.find(fullName), std::string::npos) << fullName;
 
     const CliRun units = run({"units", "pressure"});
     EXPECT_EQ(units.status, exitOk);
     EXPECT_EQ(units.out.rfind("0\tdyne/cm²\t1\n1\tN/m²\t10\n", 0), 0u);
     EXPECT_NE(units.out.find("\n11\tatm\t1013000\n"), std::string::npos);
     EXPECT_EQ(std::count(units.out.begin(), units.out.end(), '\n'), 16);
+    EXPECT_NE(run({"units", "dynamic viscosity"}).out.find("\tpdl.s/ft²\t"), std::string::npos);
 }
 
 TEST(CliErrors, NameWhatWasNotFoundAndListTheChoices)
@@ -113,10 +146,15 @@ TEST(CliErrors, NameWhatWasNotFoundAndListTheChoices)
     EXPECT_NE(quantity.err.find("Length, Volume"), std::string::npos);
     EXPECT_EQ(std::count(quantity.err.begin(), quantity.err.end(), '\n'), 1);
 
-    const CliRun unit = run({"convert", "length", "1", "cm", "inch"});
+    const CliRun unit = run({"convert", "length", "1", "cm", "inches2"});
     EXPECT_EQ(unit.status, exitUsage);
-    EXPECT_NE(unit.err.find("unknown unit \"inch\""), std::string::npos);
+    EXPECT_NE(unit.err.find("unknown unit \"inches2\""), std::string::npos);
     EXPECT_NE(unit.err.find("\"in\""), std::string::npos);
+
+    const CliRun ambiguous = run({"units", "spec"});
+    EXPECT_EQ(ambiguous.status, exitUsage);
+    EXPECT_EQ(ambiguous.err,
+              "quantora-cli: quantity \"spec\" could be \"Specific Energy\" or \"Specific Heat Capacity\"\n");
 
     EXPECT_EQ(run({"units", "nothing"}).status, exitUsage);
     EXPECT_EQ(run({"units", ""}).status, exitUsage);
@@ -180,7 +218,7 @@ INSTANTIATE_TEST_SUITE_P(Steps, CliSpelling, testing::Values(
     SpellingCase{"deg for degree",             "temperature", "degF",             {1}},
     SpellingCase{"star for middle dot",        "specific heat capacity", "kJ/(kg*degC)", {2}},
     SpellingCase{"dot and star both fit",      "dynamic viscosity", "N*s/m2",     {5, 14}},
-    SpellingCase{"unknown",                    "length",      "inch",             {}},
+    SpellingCase{"unknown",                    "length",      "inches2",          {}},
     SpellingCase{"blank only",                 "length",      " ",                {}}),
     byWhat);
 // clang-format on
@@ -219,6 +257,114 @@ TEST(CliSpelling, EveryUnitIsFoundByItsNameAndItsAsciiSpelling)
     }
 }
 
+struct OtherNameCase {
+    const char *quantity;
+    const char *typed;
+    const char *unit; // the unit's name as the catalogue writes it
+};
+
+class CliOtherNames : public testing::TestWithParam<OtherNameCase> {};
+
+TEST_P(CliOtherNames, NameTheUnitEngineersMean)
+{
+    const auto &c = GetParam();
+    const QuantityDef *quantity = findQuantity(c.quantity);
+    ASSERT_NE(quantity, nullptr) << c.quantity;
+    const int position = findUnit(*quantity, c.typed);
+    ASSERT_GE(position, 0) << c.typed;
+    EXPECT_EQ(quantity->units[static_cast<std::size_t>(position)].name, c.unit);
+}
+
+// The spellings people type, the quantity named by a unique beginning where
+// that is the point of the row.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, CliOtherNames, testing::Values(
+    OtherNameCase{"pressure",  "psi",      "lbf/in²"},
+    OtherNameCase{"press",     "psf",      "lbf/ft²"},
+    OtherNameCase{"pressure",  "Pa",       "Pa"},
+    OtherNameCase{"pressure",  "mmHg",     "mm Hg"},
+    OtherNameCase{"pressure",  "inHg",     "in Hg"},
+    OtherNameCase{"pressure",  "inH2O",    "in H2O"},
+    OtherNameCase{"energy",    "kWh",      "kW.h"},
+    OtherNameCase{"energy",    "ft*lbf",   "ft.lbf"},
+    OtherNameCase{"energy",    "joule",    "J"},
+    OtherNameCase{"energy",    "calorie",  "cal"},
+    OtherNameCase{"power",     "W",        "Watt"},
+    OtherNameCase{"power",     "watts",    "Watt"},
+    OtherNameCase{"volume",    "L",        "Liter"},
+    OtherNameCase{"volume",    "mL",       "ml"},
+    OtherNameCase{"volume",    "cc",       "cm³"},
+    OtherNameCase{"volume",    "gal",      "US gal"},
+    OtherNameCase{"volume",    "liters",   "Liter"},
+    OtherNameCase{"volume",    "litres",   "Liter"},
+    OtherNameCase{"volume",    "m3",       "m³"},
+    OtherNameCase{"volume",    "cu ft",    "ft³"},
+    OtherNameCase{"volume flow rate", "gpm", "US gal/min"},
+    OtherNameCase{"volume flow rate", "cfm", "ft³/min"},
+    OtherNameCase{"velocity",  "mph",      "mile/h"},
+    OtherNameCase{"velocity",  "kph",      "km/h"},
+    OtherNameCase{"velocity",  "fps",      "ft/s"},
+    OtherNameCase{"length",    "yd",       "Yard"},
+    OtherNameCase{"length",    "mi",       "mile"},
+    OtherNameCase{"length",    "inch",     "in"},
+    OtherNameCase{"length",    "feet",     "ft"},
+    OtherNameCase{"length",    "yards",    "Yard"},
+    OtherNameCase{"length",    "miles",    "mile"},
+    OtherNameCase{"length",    "micron",   "µm"},
+    OtherNameCase{"mass",      "lbs",      "lb"},
+    OtherNameCase{"mass",      "pounds",   "lb"},
+    OtherNameCase{"mass",      "ounces",   "Ounce"},
+    OtherNameCase{"mass",      "grams",    "gm"},
+    OtherNameCase{"mass",      "tonne",    "Metric ton"},
+    OtherNameCase{"mass",      "ton",      "US ton (Short ton)"},
+    OtherNameCase{"temp",      "celsius",  "°C "},
+    OtherNameCase{"temp",      "Fahrenheit", "°F"},
+    OtherNameCase{"temp",      "kelvin",   "K"},
+    OtherNameCase{"temp",      "rankine",  "°R"},
+    OtherNameCase{"area",      "ft2",      "ft²"},
+    OtherNameCase{"area",      "sq ft",    "ft²"},
+    OtherNameCase{"area",      "sqft",     "ft²"},
+    OtherNameCase{"force",     "lbf",      "lb.f"},
+    OtherNameCase{"force",     "newton",   "N"},
+    OtherNameCase{"torque",    "ft*lbf",   "lbf.ft"},
+    OtherNameCase{"torque",    "ft.lbf",   "lbf.ft"},
+    OtherNameCase{"torque",    "ft-lbf",   "lbf.ft"},
+    OtherNameCase{"torque",    "in*lbf",   "lbf.in"},
+    OtherNameCase{"torque",    "N*m",      "N.m"},
+    OtherNameCase{"torque",    "Nm",       "N.m"},
+    OtherNameCase{"torque",    "kgf*m",    "kg.f.m"},
+    OtherNameCase{"torque",    "m.kg.f",   "kg.f.m"},
+    OtherNameCase{"stress",    "MPa",      "N/mm²"},
+    OtherNameCase{"dynamic viscosity", "Pa*s", "N·s/m²"},
+    OtherNameCase{"ideal gas constant", "m3*atm/(kmol*K)", " m³·atm /(kmol·K)"},
+    OtherNameCase{"ideal gas constant", "atm·m³/(K·kmol)", " m³·atm /(kmol·K)"},
+    OtherNameCase{"Heat Transfer Coefficient", "W/(m2*degC)", "W/(m²·°C)"},
+    OtherNameCase{"Energy, Work, Heat", "BTU", "BTU"},
+    OtherNameCase{"speed",     "m/s",      "m/s"}));
+// clang-format on
+
+// An other name names one unit: no name or other name of another unit of the
+// same quantity has the same loosest key, so every lookup step keeps it apart.
+TEST(CliOtherNames, NoneCollidesWithAnotherUnitOfItsQuantity)
+{
+    for (const QuantityDef &q : catalogue()) {
+        for (std::size_t i = 0; i < q.units.size(); ++i) {
+            for (const std::string &other : q.units[i].otherNames) {
+                EXPECT_EQ(other, trimBlanks(other)) << q.fullName << ": " << other;
+                for (std::size_t j = 0; j < q.units.size(); ++j) {
+                    if (j == i)
+                        continue;
+                    std::vector<std::string_view> names{trimBlanks(q.units[j].name)};
+                    names.insert(names.end(), q.units[j].otherNames.begin(), q.units[j].otherNames.end());
+                    for (const std::string_view name : names)
+                        EXPECT_NE(looseKey(other), looseKey(name)) << q.fullName << ": " << other << " and " << name;
+                }
+                EXPECT_EQ(findUnits(q, other), std::vector<int>{static_cast<int>(i)}) << q.fullName << ": " << other;
+            }
+        }
+    }
+}
+
 TEST(CliErrors, AmbiguousUnitListsItsCandidatesWithoutTheirBlanks)
 {
     const CliRun ambiguous = run({"convert", "dynamic viscosity", "1", "N*s/m2", "cP"});
@@ -242,7 +388,7 @@ TEST(CliEveryUnit, ListsEachUnitInCatalogueOrderWithItsResult)
     EXPECT_NE(length.out.find("\nin\t0.3937007874\n"), std::string::npos);
     EXPECT_EQ(std::count(length.out.begin(), length.out.end(), '\n'), 11);
 
-    EXPECT_EQ(run({"convert", "length", "1", "inch"}).status, exitUsage);
+    EXPECT_EQ(run({"convert", "length", "1", "inches2"}).status, exitUsage);
     EXPECT_EQ(run({"--digits", "2", "convert", "length", "3", "in"}).out.rfind("mm\t76\ncm\t7.6\ndm\t0.76\n", 0), 0u);
 }
 
@@ -254,20 +400,27 @@ TEST(CliBatch, OneOutputLinePerInputLineAndAMessagePerBadLine)
                               "lenght\t1\tcm\tin\n"
                               "length\t1\tcm\n"
                               "dynamic viscosity\t1\tN*s/m2\tcP\n"
+                              "area\t1e308\tkm²\tmm²\n"
+                              "temperature\t-1\tK\tC\n"
+                              "spec\t1\tJ/g\tkJ/kg\n"
                               "temperature\t100\tC\tdegF"; // the last line needs no line feed
     const CliRun bad = run({"batch"}, input);
     EXPECT_EQ(bad.status, exitSomeLinesFailed);
-    EXPECT_EQ(bad.out, "0.3937007874\n\n-500.\n\n\n\n212\n");
-    const std::vector<std::string> reasons = {"line 2: expected 4 fields", "line 4: unknown quantity \"lenght\"",
+    EXPECT_EQ(bad.out, "0.3937007874\n\n-500.\n\n\n\n\n\n\n212\n");
+    const std::vector<std::string> reasons = {"line 2: expected 4 fields",
+                                              "line 4: unknown quantity \"lenght\"",
                                               "line 5: expected 4 fields separated by tabs (QUANTITY, VALUE, FROM, "
                                               "TO), found 3",
-                                              "line 6: unit \"N*s/m2\" of Dynamic Viscosity could be"};
+                                              "line 6: unit \"N*s/m2\" of Dynamic Viscosity could be",
+                                              "line 7: the result of 1e308 km² in mm² is out of range\n",
+                                              "line 8: -1 K is below absolute zero\n",
+                                              "line 9: quantity \"spec\" could be \"Specific Energy\" or"};
     std::size_t at = 0;
     for (const std::string &reason : reasons) {
         at = bad.err.find("quantora-cli: " + reason, at);
         EXPECT_NE(at, std::string::npos) << reason << " in\n" << bad.err;
     }
-    EXPECT_EQ(std::count(bad.err.begin(), bad.err.end(), '\n'), 4);
+    EXPECT_EQ(std::count(bad.err.begin(), bad.err.end(), '\n'), 7);
 
     const CliRun good = run({"batch", "--digits", "3"}, "length\t1\tcm\tin\nmass\t1\tkg\tgm\n");
     EXPECT_EQ(good.status, exitOk);

@@ -159,7 +159,7 @@ class RatioConversion : public testing::TestWithParam<RatioCase> {};
 // A unit of a ratio quantity, known by its factor text.
 UnitEntry byFactor(const char *factorText)
 {
-    return {.name = "", .factor = 0, .factorText = factorText};
+    return {.name = "", .factor = 0, .factorText = factorText, .otherNames = {}};
 }
 
 TEST_P(RatioConversion, MultipliesThenDivides)
@@ -208,7 +208,7 @@ struct TemperatureCase {
 // A unit of Temperature, known by its scale; its factor text is never read.
 UnitEntry onScale(TemperatureScale scale)
 {
-    return {.name = "", .factor = 1, .factorText = "1", .scale = scale};
+    return {.name = "", .factor = 1, .factorText = "1", .otherNames = {}, .scale = scale};
 }
 
 class TemperatureConversion : public testing::TestWithParam<TemperatureCase> {};
