@@ -2,9 +2,13 @@
 #include "design.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QPalette>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -164,6 +168,27 @@ void placeWindow(QWidget &window, int leftTwips, int topTwips)
 void placeClientArea(QWidget &window, int leftTwips, int topTwips)
 {
     placeTopLevel(window, QPoint(px(leftTwips), px(topTwips)), Anchor::ClientArea);
+}
+
+void keepCaptionPadding(QPushButton &button)
+{
+    // The style's room around a caption, measured on one wider than any minimum
+    // width the style gives a button.
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    if (button.autoDefault())
+        option.features |= QStyleOptionButton::AutoDefaultButton;
+    constexpr int wide = 1000;
+    const QSize contents(wide, button.fontMetrics().height());
+    const int padding =
+        button.style()->sizeFromContents(QStyle::CT_PushButton, &option, contents, &button).width() - wide;
+
+    // Without its access-key marks ("&&" counts one too many, which errs on the roomy side).
+    const QString caption = button.text().remove(u'&');
+    QFont font = button.font();
+    while (QFontMetricsF(font).horizontalAdvance(caption) + padding > button.width() && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    button.setFont(font);
 }
 
 void setBackground(QWidget &widget, const QColor &colour)

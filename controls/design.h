@@ -9,6 +9,7 @@
 
 #include "twips.h"
 
+class QPushButton;
 class QWidget;
 
 namespace quantora::design {
@@ -50,6 +51,11 @@ void placeClientArea(QWidget &window, int leftTwips, int topTwips);
 // has not told yet, as if an earlier window had shown it. The program learns it
 // from its windows; tests give one to place windows as under a window manager.
 void assumeFrameMargins(QMargins margins);
+
+// Makes a button's caption keep the room inside the button that the style gives
+// every button's caption: where the caption is too wide for the button's fixed
+// width in its font, the font shrinks in quarter points until it fits.
+void keepCaptionPadding(QPushButton &button);
 
 // Sets a widget's background colour through its palette (no style sheet).
 void setBackground(QWidget &widget, const QColor &colour);
