@@ -61,13 +61,13 @@ def run(program, runtime):
         check_main_menu(menu)
         press_button(menu, "Exit Program")
         wait_for_exit(process, "Exit Program did not end the program")
-        check(process.returncode == 0, "the program ended with %d" % process.returncode)
     finally:
         stop_program(process)
         stop_program(weston)
     with open(errors_path) as errors:
         printed = errors.read()
-    check(printed == "", "the program printed on standard error:\n" + printed)
+    check(process.returncode == 0 and printed == "",
+          "the program ended with %d and printed on standard error:\n%s" % (process.returncode, printed[-3000:]))
 
 
 def main():
