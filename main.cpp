@@ -3,11 +3,21 @@
 #include "design.h"
 #include "initial_screen.h"
 #include "pictures.h"
+#include "program_options.h"
 
 #include <QApplication>
 
+#include <iostream>
+#include <string_view>
+#include <vector>
+
 int main(int argc, char **argv)
 {
+    // --help and --version answer before Qt looks for a display.
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    if (const auto status = quantora::answerCommandLine(args, std::cout, std::cerr))
+        return *status;
+
     QApplication app(argc, argv);
     quantora::limitPixmapCache();
     // Lets the desktop match the window to its menu entry and icon.

@@ -2,8 +2,14 @@
 #include "design.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QPalette>
+#include <QPointer>
+#include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -65,41 +71,77 @@ QRect availableArea(QPoint at)
 // The frame of the program's windows, as far as the system has told it. Some
 // systems (X11) tell a window's frame only once it is shown; then the frame of
 // a window shown before stands in (all windows of the program have the same
-// kind of frame), and the program's first window learns it as it appears.
+// kind of frame).
 QMargins &knownFrameMargins()
 {
     static QMargins margins;
     return margins;
 }
 
-class LearnFrameMargins : public QObject {
+enum class Anchor { Frame, ClientArea };
+
+// Puts the window's frame, or its client area, at a design position, with the
+// frame kept on the screen by fitOnScreen.
+void place(QWidget &window, QPoint designed, Anchor anchor, QMargins margins)
+{
+    const QPoint corner(margins.left(), margins.top());
+    const QRect frame(anchor == Anchor::Frame ? designed : designed - corner, window.size().grownBy(margins));
+    const QRect fitted = fitOnScreen(frame, availableArea(designed));
+    if (anchor == Anchor::Frame)
+        window.move(fitted.topLeft()); // Qt places a top-level's frame by move()
+    else
+        window.setGeometry(QRect(fitted.topLeft() + corner, window.size()));
+}
+
+// Places a window again once it is shown, if its frame then turns out to be
+// other than the one it was placed with (the program's first window under a
+// window manager, which adds the frame only as it maps the window). Without a
+// window manager there is no frame and the window stays where it is.
+class PlaceAgainOnceFramed : public QObject {
 public:
-    using QObject::QObject;
+    PlaceAgainOnceFramed(QWidget &window, QPoint designed, Anchor anchor, QMargins used)
+        : QObject(window.windowHandle()), m_window(&window), m_designed(designed), m_anchor(anchor), m_used(used)
+    {
+        window.windowHandle()->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        const QWindow *handle = qobject_cast<const QWindow *>(watched);
-        if (event->type() == QEvent::Expose && handle && !handle->frameMargins().isNull()) {
-            knownFrameMargins() = handle->frameMargins();
-            watched->removeEventFilter(this);
-            deleteLater();
-        }
+        auto *handle = qobject_cast<QWindow *>(watched);
+        if (event->type() != QEvent::Expose || !handle || !handle->isExposed())
+            return false;
+        handle->removeEventFilter(this);
+        deleteLater();
+        const QMargins frame = handle->frameMargins();
+        if (frame.isNull() || frame == m_used || !m_window)
+            return false;
+        knownFrameMargins() = frame;
+        // After the exposure, not inside it.
+        QTimer::singleShot(0, m_window, [window = m_window, designed = m_designed, anchor = m_anchor, frame] {
+            if (window)
+                place(*window, designed, anchor, frame);
+        });
         return false;
     }
+
+private:
+    QPointer<QWidget> m_window;
+    QPoint m_designed;
+    Anchor m_anchor;
+    QMargins m_used;
 };
 
-QMargins frameMargins(QWidget &window)
+void placeTopLevel(QWidget &window, QPoint designed, Anchor anchor)
 {
     window.winId(); // creates the window, whose frame some systems know before it is shown
     QWindow *handle = window.windowHandle();
-    if (!handle)
-        return knownFrameMargins();
-    if (!handle->frameMargins().isNull())
-        return knownFrameMargins() = handle->frameMargins();
-    if (knownFrameMargins().isNull())
-        handle->installEventFilter(new LearnFrameMargins(handle));
-    return knownFrameMargins();
+    QMargins margins = knownFrameMargins();
+    if (handle && !handle->frameMargins().isNull())
+        margins = knownFrameMargins() = handle->frameMargins();
+    else if (handle)
+        new PlaceAgainOnceFramed(window, designed, anchor, margins);
+    place(window, designed, anchor, margins);
 }
 
 } // namespace
@@ -113,20 +155,40 @@ QRect fitOnScreen(QRect frame, QRect available)
             frame.size()};
 }
 
+void assumeFrameMargins(QMargins margins)
+{
+    knownFrameMargins() = margins;
+}
+
 void placeWindow(QWidget &window, int leftTwips, int topTwips)
 {
-    const QRect frame(QPoint(px(leftTwips), px(topTwips)), window.size().grownBy(frameMargins(window)));
-    window.move(fitOnScreen(frame, availableArea(frame.topLeft())).topLeft());
+    placeTopLevel(window, QPoint(px(leftTwips), px(topTwips)), Anchor::Frame);
 }
 
 void placeClientArea(QWidget &window, int leftTwips, int topTwips)
 {
-    const QMargins margins = frameMargins(window);
-    const QPoint corner(margins.left(), margins.top());
-    const QPoint client(px(leftTwips), px(topTwips));
-    const QRect frame(client - corner, window.size().grownBy(margins));
-    const QRect fitted = fitOnScreen(frame, availableArea(client));
-    window.setGeometry(QRect(fitted.topLeft() + corner, window.size()));
+    placeTopLevel(window, QPoint(px(leftTwips), px(topTwips)), Anchor::ClientArea);
+}
+
+void keepCaptionPadding(QPushButton &button)
+{
+    // The style's room around a caption, measured on one wider than any minimum
+    // width the style gives a button.
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    if (button.autoDefault())
+        option.features |= QStyleOptionButton::AutoDefaultButton;
+    constexpr int wide = 1000;
+    const QSize contents(wide, button.fontMetrics().height());
+    const int padding =
+        button.style()->sizeFromContents(QStyle::CT_PushButton, &option, contents, &button).width() - wide;
+
+    // Without its access-key marks ("&&" counts one too many, which errs on the roomy side).
+    const QString caption = button.text().remove(u'&');
+    QFont font = button.font();
+    while (QFontMetricsF(font).horizontalAdvance(caption) + padding > button.width() && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    button.setFont(font);
 }
 
 void setBackground(QWidget &widget, const QColor &colour)

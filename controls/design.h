@@ -3,11 +3,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QMargins>
 #include <QRect>
 #include <QString>
 
 #include "twips.h"
 
+class QPushButton;
 class QWidget;
 
 namespace quantora::design {
@@ -36,12 +38,24 @@ void makeFixedDialog(QWidget &window, QSize clientSize);
 QRect fitOnScreen(QRect frame, QRect available);
 
 // Places a window's frame (its outer top-left corner) at a design position,
-// kept on the screen by fitOnScreen.
+// kept on the screen by fitOnScreen. Where the window manager tells the frame
+// only once the window is shown, the frame of a window shown before stands in,
+// and a window whose frame then differs is placed again as it appears.
 void placeWindow(QWidget &window, int leftTwips, int topTwips);
 
-// Places a window's client area at a design position, kept on the screen by
-// fitOnScreen.
+// Places a window's client area at a design position, with its frame kept on
+// the screen by fitOnScreen, as placeWindow does.
 void placeClientArea(QWidget &window, int leftTwips, int topTwips);
+
+// Sets the frame that placement counts for a window whose own frame the system
+// has not told yet, as if an earlier window had shown it. The program learns it
+// from its windows; tests give one to place windows as under a window manager.
+void assumeFrameMargins(QMargins margins);
+
+// Makes a button's caption keep the room inside the button that the style gives
+// every button's caption: where the caption is too wide for the button's fixed
+// width in its font, the font shrinks in quarter points until it fits.
+void keepCaptionPadding(QPushButton &button);
 
 // Sets a widget's background colour through its palette (no style sheet).
 void setBackground(QWidget &widget, const QColor &colour);

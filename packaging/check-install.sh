@@ -47,6 +47,10 @@ grep -q '<release version="2.0.0" date="2026-12-08"' "$prefix/$metainfo" ||
     fail "the metainfo has no release 2.0.0 of 2026-12-08"
 grep -q '<svg' "$prefix/$icon" || fail "the icon is not an SVG picture"
 
+# The program answers --version before it looks for a display.
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/quantora" --version) ||
+    fail "installed quantora --version failed"
+[ "$version" = "Quantora 2.0.0" ] || fail "installed quantora --version printed '$version'"
 version=$("$prefix/bin/quantora-cli" --version) || fail "installed quantora-cli --version failed"
 [ "$version" = "quantora-cli 2.0.0" ] || fail "installed quantora-cli --version printed '$version'"
 

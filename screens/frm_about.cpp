@@ -117,6 +117,9 @@ void frmAbout::createControls()
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     cmdSysInfo->setGeometry(design::rect(4260, 3000, 1245, 465));
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
+    // The longer caption sets the font of both buttons, which share the window's.
+    design::keepCaptionPadding(*cmdSysInfo);
+    cmdOK->setFont(cmdSysInfo->font());
 
     // The picture box shows nothing and does nothing: it takes no focus.
     setTabOrder(cmdOK, cmdSysInfo);

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 using namespace quantora;
@@ -121,6 +122,39 @@ private slots:
         FakeSystem system;
         frmAbout box(system.operations());
         QCOMPARE(control<QWidget>(box, name.toLatin1().constData())->geometry(), pixels);
+    }
+
+    void captionsKeepTheirPadding_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("OK") << "cmdOK";
+        QTest::newRow("System Info...") << "cmdSysInfo";
+    }
+
+    void captionsKeepTheirPadding()
+    {
+        // Also run at 200 %. The caption's ink, found as its dark pixels, keeps
+        // clear of the button's edges by more than the bevel.
+        QFETCH(QString, name);
+        FakeSystem system;
+        frmAbout box(system.operations());
+        const QImage image = control<QWidget>(box, name.toLatin1().constData())->grab().toImage();
+        const qreal ratio = image.devicePixelRatio();
+        int left = image.width();
+        int right = -1;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qGray(image.pixel(x, y)) < 64) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+            }
+        }
+        QVERIFY2(right >= 0, "no caption drawn");
+        QVERIFY2(left / ratio >= 4, qPrintable(QStringLiteral("caption %1 px from the left edge").arg(left / ratio)));
+        QVERIFY2(
+            (image.width() - 1 - right) / ratio >= 4,
+            qPrintable(QStringLiteral("caption %1 px from the right edge").arg((image.width() - 1 - right) / ratio)));
     }
 
     void windowFrameAndTitleWidth()

@@ -2,6 +2,7 @@
 // The main menu driven as a user drives it: start, every quantity by its
 // picture and its caption, the About box, the constants screen and the end.
 #include "design.h"
+#include "frm_about.h"
 #include "frm_constants.h"
 #include "initial_screen.h"
 #include "modal_helpers.h"
@@ -109,6 +110,8 @@ private slots:
     void windowsFitOnTheScreen_data();
     void windowsFitOnTheScreen();
     void menuKeptOnTheScreen();
+    void windowsFitWithTheirFrames_data();
+    void windowsFitWithTheirFrames();
     void picturesAreTheArtworkAtEveryScale();
     void tabVisitsEveryPictureAndShowsItsFocusFrame();
     void keysOpenThePictureInFocusAndFocusComesBack_data();
@@ -439,6 +442,55 @@ void InitialScreenTest::menuKeptOnTheScreen()
              frame.width() > area.width() ? area.left() : std::min(designed.x(), area.right() + 1 - frame.width()));
     QCOMPARE(frame.top(),
              frame.height() > area.height() ? area.top() : std::min(designed.y(), area.bottom() + 1 - frame.height()));
+}
+
+void InitialScreenTest::windowsFitWithTheirFrames_data()
+{
+    QTest::addColumn<QMargins>("frame");
+    QTest::newRow("no window manager") << QMargins();
+    QTest::newRow("thin borders and a title bar") << QMargins(1, 10, 1, 1);
+    QTest::newRow("thick borders and a tall title bar") << QMargins(4, 15, 4, 4);
+}
+
+void InitialScreenTest::windowsFitWithTheirFrames()
+{
+    // Also run at 200 % on 1920 x 1080, where the platform draws no frame of its
+    // own and each window gets the frame of the row, as a window manager adds it.
+    QFETCH(QMargins, frame);
+    if (!frmConstants().windowHandle()->frameMargins().isNull())
+        QSKIP("the platform draws its own frame");
+    design::assumeFrameMargins(frame);
+
+    InitialScreen menu;
+    onNextModal([](QWidget *about) { QTest::keyClick(about, Qt::Key_Return); });
+    menu.load();
+    TheDisplayScreen screen;
+    frmConstants constants;
+    frmAbout about;
+    // The menu and the conversion screen are placed by their frame's corner, the
+    // other two by their client area's.
+    const QPoint corner(frame.left(), frame.top());
+    const struct {
+        QWidget *window;
+        QPoint designedFrame;
+        QPoint placedFrame;
+    } windows[] = {
+        {&menu, QPoint(design::px(1000), design::px(1000)), menu.pos()},
+        {&screen, QPoint(design::px(1400), design::px(1000)), screen.pos()},
+        {&constants, QPoint(design::px(1545), design::px(1935)) - corner, constants.geometry().topLeft() - corner},
+        {&about, QPoint(design::px(2340), design::px(1935)) - corner, about.geometry().topLeft() - corner},
+    };
+    for (const auto &[window, designed, placed] : windows) {
+        const QRect area = window->screen()->availableGeometry();
+        const QSize size = window->size().grownBy(frame);
+        const QString name = window->objectName();
+        QVERIFY2(area.contains(QRect(placed, size)), qPrintable(name));
+        // Moved no further than it takes: where the designed frame fits, not at all.
+        QCOMPARE(placed, QPoint(std::min(designed.x(), area.right() + 1 - size.width()),
+                                std::min(designed.y(), area.bottom() + 1 - size.height())));
+    }
+    design::assumeFrameMargins({});
+    menu.hide();
 }
 
 void InitialScreenTest::picturesAreTheArtworkAtEveryScale()
