@@ -38,8 +38,9 @@ std::string roundToTenDecimals(std::string plain)
                 }
                 plain[i] = '0';
             }
-            if (i == std::string::npos) // 9.99… carried past the first digit
-                plain.insert(0, "1");
+            // 9.99… carried past the first digit. (A char: inserting "1" trips GCC 12's false -Wrestrict.)
+            if (i == std::string::npos)
+                plain.insert(plain.begin(), '1');
         }
     }
     while (plain.back() == '0')
@@ -80,7 +81,7 @@ std::string formatResult(double value, std::string_view decimalSeparator)
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::abs(value), std::chars_format::scientific).ptr;
     std::string text = roundToTenDecimals(plainDecimal({buffer, static_cast<std::size_t>(end - buffer)}));
     if (value < 0 && text != "0.")
-        text.insert(0, "-");
+        text.insert(text.begin(), '-');
     return withSeparator(std::move(text), decimalSeparator);
 }
 
