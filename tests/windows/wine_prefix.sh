@@ -1,0 +1,22 @@
+#!/bin/sh
+# Makes the Wine prefix $1 ready for the Windows tests, and $2 (when given) a
+# fresh copy of it for the registry test, which writes into its registry.
+# Wine sets a new prefix up at its first start: half a minute, much of it in the
+# background after the first program has ended. Tests started meanwhile would
+# race that set-up, so it runs here once, and the script waits until the Wine
+# server has finished and saved the registry.
+set -eu
+prefix=$1
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine wineboot
+wineserver --wait
+
+if [ $# -gt 1 ]; then
+    copy=$2
+    rm -rf "$copy"
+    mkdir -p "$copy"
+    # Windows' files are shared as hard links (the tests only add files); the
+    # registry files are copied, as the registry test changes them.
+    cp -al "$prefix/drive_c" "$copy/"
+    cp -a "$prefix/dosdevices" "$prefix"/*.reg "$prefix/.update-timestamp" "$copy/"
+fi
