@@ -13,6 +13,10 @@
 set -eu
 prefix=$1
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# A server still staying from the last run would make the wait below last its minute.
+for running in "$@"; do
+    [ ! -d "$running" ] || WINEPREFIX="$running" wineserver --kill 2>/dev/null || true
+done
 wine wineboot
 wineserver --wait
 
