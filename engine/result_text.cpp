@@ -39,8 +39,9 @@ std::string roundToTenDecimals(std::string plain)
                 }
                 plain[i] = '0';
             }
-            if (i == std::string::npos) // 9.99… carried past the first digit
-                plain.insert(0, "1");
+            // 9.99… carried past the first digit. (A char: inserting "1" trips GCC 12's false -Wrestrict.)
+            if (i == std::string::npos)
+                plain.insert(plain.begin(), '1');
         }
     }
     while (plain.back() == '0')
@@ -101,7 +102,7 @@ std::string formatResult(double value, std::string_view decimalSeparator)
     // to_chars writes the scientific form, which plainDecimal always reads.
     std::string text = roundToTenDecimals(plainDecimal({buffer, static_cast<std::size_t>(end - buffer)}).value());
     if (value < 0 && text != "0.")
-        text.insert(0, "-");
+        text.insert(text.begin(), '-');
     return withSeparator(std::move(text), decimalSeparator);
 }
 

@@ -51,10 +51,10 @@ QWidget *makeLine(QWidget *parent, const char *name, QRect geometry, const QColo
     return line;
 }
 
-// Registry text is in the system's 8-bit code page (UTF-8 on Linux).
+// The lookup's text is UTF-8 on every system (the Windows registry is read in UTF-16).
 QString fromSystemText(std::string_view text)
 {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace

@@ -32,7 +32,9 @@ std::optional<std::string> keyValueText(std::span<const unsigned char> buffer, u
         return "&h" + text;
     }
     default:
-        return std::string(keyValOnEntry);
+        // Other types (expandable text, binary data) cannot be used as a path:
+        // not found, so that the lookup goes on to the next place.
+        return std::nullopt;
     }
 }
 

@@ -46,7 +46,7 @@ public:
     virtual ~Registry() = default;
 
     // Opens keyName under root for reading only, copies the data of valueName
-    // into buffer and closes the key again.
+    // into buffer and closes the key again. Names and text values are UTF-8.
     virtual QueryResult queryValue(std::uint32_t root, std::string_view keyName, std::string_view valueName,
                                    std::span<unsigned char> buffer) const = 0;
 };

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The Windows registry through advapi32 (compiled on Windows only).
+// The Windows registry through advapi32's wide-character calls (compiled on
+// Windows only). Text values come back in UTF-8.
 
 #include "registry.h"
 

@@ -11,8 +11,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 #include <string>
+#include <vector>
 
 namespace quantora::sysinfo {
 
@@ -24,10 +24,32 @@ HKEY rootHandle(std::uint32_t root)
     return reinterpret_cast<HKEY>(static_cast<std::intptr_t>(static_cast<std::int32_t>(root)));
 }
 
+std::wstring toWide(std::string_view utf8)
+{
+    if (utf8.empty())
+        return {};
+    const int length = static_cast<int>(utf8.size());
+    const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, text.data(), size);
+    return text;
+}
+
+std::string toUtf8(std::wstring_view text)
+{
+    if (text.empty())
+        return {};
+    const int length = static_cast<int>(text.size());
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), length, utf8.data(), size, nullptr, nullptr);
+    return utf8;
+}
+
 class OpenKey {
 public:
-    OpenKey(std::uint32_t root, const std::string &keyName)
-        : m_status(RegOpenKeyExA(rootHandle(root), keyName.c_str(), 0, KEY_QUERY_VALUE, &m_key))
+    OpenKey(std::uint32_t root, const std::wstring &keyName)
+        : m_status(RegOpenKeyExW(rootHandle(root), keyName.c_str(), 0, KEY_QUERY_VALUE, &m_key))
     {
     }
     ~OpenKey()
@@ -51,19 +73,34 @@ private:
 QueryResult WindowsRegistry::queryValue(std::uint32_t root, std::string_view keyName, std::string_view valueName,
                                         std::span<unsigned char> buffer) const
 {
-    const OpenKey key(root, std::string(keyName));
+    // The wide-character calls: the ANSI ones would turn every character outside
+    // the ANSI code page into a look-alike or "?", and the path would name no file.
+    const OpenKey key(root, toWide(keyName));
     if (!key.isOpen())
         return {QueryStatus::keyNotOpened};
 
-    const std::string name(valueName);
+    // Text of up to buffer.size() bytes in UTF-8 has at most that many UTF-16 units.
+    std::vector<unsigned char> data(2 * buffer.size());
     DWORD type = 0;
-    DWORD byteCount = static_cast<DWORD>(std::min<std::size_t>(buffer.size(), std::numeric_limits<DWORD>::max()));
-    const LSTATUS status = RegQueryValueExA(key.handle(), name.c_str(), nullptr, &type, buffer.data(), &byteCount);
+    auto byteCount = static_cast<DWORD>(data.size());
+    const LSTATUS status =
+        RegQueryValueExW(key.handle(), toWide(valueName).c_str(), nullptr, &type, data.data(), &byteCount);
     if (status == ERROR_MORE_DATA)
         return {QueryStatus::moreData, type, byteCount};
     if (status != ERROR_SUCCESS)
         return {QueryStatus::valueNotRead};
-    return {QueryStatus::ok, type, byteCount};
+
+    std::string bytes(data.begin(), data.begin() + byteCount);
+    if (type == REG_SZ) {
+        // UTF-16 to UTF-8, the terminating zero (if stored) included; an odd last byte is no character.
+        std::wstring text(byteCount / sizeof(wchar_t), L'\0');
+        std::copy_n(data.data(), text.size() * sizeof(wchar_t), reinterpret_cast<unsigned char *>(text.data()));
+        bytes = toUtf8(text);
+    }
+    if (bytes.size() > buffer.size())
+        return {QueryStatus::moreData, type, bytes.size()};
+    std::copy(bytes.begin(), bytes.end(), buffer.begin());
+    return {QueryStatus::ok, type, bytes.size()};
 }
 
 } // namespace quantora::sysinfo

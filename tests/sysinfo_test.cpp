@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
@@ -92,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, KeyValueReading, testing::Values(
     KeyValueCase{"number with zero top byte",      Stored::value,   4, Bytes{0x03, 0x02, 0x01, 0x00}, "", true, "&h010203"},
     KeyValueCase{"number zero",                    Stored::value,   4, Bytes{0, 0, 0, 0},        "",    true,  "&h000000"},
     KeyValueCase{"number follows the entry text",  Stored::value,   4, Bytes{0x2A, 0, 0, 0x01},  "7",   true,  "&h70100002A"},
-    KeyValueCase{"other type keeps entry text",    Stored::value,   3, Bytes{1, 2, 3},           "keep", true, "keep"},
+    KeyValueCase{"binary is not found",            Stored::value,   3, Bytes{1, 2, 3},           "keep", false, ""},
+    KeyValueCase{"expandable text is not found",   Stored::value,   2, textBytes("%SystemRoot%", true), "keep", false, ""},
     KeyValueCase{"other type of zero bytes fails", Stored::value,   3, Bytes{},                  "keep", false, ""}
 ), byWhat);
 // clang-format on
@@ -218,6 +221,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, SysInfoStart, testing::Values(
     StartCase{"zero-byte values only",
               [](InMemoryRegistry &r) { r.setValue(hklm, pathKey, "PATH", regSz, {}); r.setValue(hklm, folderKey, "MSINFO", regSz, {}); },
               withFile, {}, {}, true},
+    StartCase{"first value of another type falls back to second",
+              [](InMemoryRegistry &r) { r.setValue(hklm, pathKey, "PATH", 2, textBytes("%ProgramFiles%\\info.exe", true)); secondValue(r); },
+              withFile, {"C:\\Info\\MSINFO32.EXE"}, {"C:\\Info\\MSINFO32.EXE"}, false},
     StartCase{"over-long first value falls back to second",
               [](InMemoryRegistry &r) { r.setText(hklm, pathKey, "PATH", std::string(1024, 'x')); secondValue(r); },
               withFile, {"C:\\Info\\MSINFO32.EXE"}, {"C:\\Info\\MSINFO32.EXE"}, false},
@@ -231,6 +237,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, SysInfoStart, testing::Values(
 // clang-format on
 
 // ---- the PATH stand-in -----------------------------------------------------
+// Linux and other systems without a registry; Windows reads its registry
+// (windows/registry_test.cpp).
+#ifndef _WIN32
 
 struct PathCase {
     const char *what;
@@ -309,6 +318,8 @@ TEST(PathLookup, ExecutableFileTest)
     EXPECT_FALSE(isExecutableFile((dir / "missing").string()));
     fs::remove_all(dir);
 }
+
+#endif // _WIN32
 
 } // namespace
 } // namespace quantora::sysinfo

@@ -1,0 +1,28 @@
+# SPDX-License-Identifier: MIT
+# Cross build for 64-bit Windows with Debian's MinGW-w64 (g++-mingw-w64-x86-64):
+#   cmake -B build/windows-cli --toolchain cmake/mingw-w64-x86_64.cmake -DQUANTORA_BUILD_GUI=OFF
+# Programs and tests run under Wine.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+# The posix thread model: std::thread and std::mutex work (the win32 model lacks them in GCC 12).
+set(QUANTORA_MINGW_TRIPLE x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${QUANTORA_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${QUANTORA_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${QUANTORA_MINGW_TRIPLE}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${QUANTORA_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# A static runtime: libstdc++, libgcc and winpthread go into every executable, which
+# then needs only the system's own DLLs, and runs when copied anywhere alone.
+set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+
+# Built programs (tests, build steps) run under Wine.
+find_program(QUANTORA_WINE wine)
+if(QUANTORA_WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${QUANTORA_WINE})
+endif()
