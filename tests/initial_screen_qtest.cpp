@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The main menu driven as a user drives it: start, every quantity by its
 // picture and its caption, the About box, the constants screen and the end.
+#include "catalogue.h"
 #include "design.h"
 #include "frm_about.h"
 #include "frm_constants.h"
@@ -464,7 +465,7 @@ void InitialScreenTest::windowsFitWithTheirFrames()
     InitialScreen menu;
     onNextModal([](QWidget *about) { QTest::keyClick(about, Qt::Key_Return); });
     menu.load();
-    TheDisplayScreen screen;
+    TheDisplayScreen screen(catalogue().front());
     frmConstants constants;
     frmAbout about;
     // The menu and the conversion screen are placed by their frame's corner, the
