@@ -20,7 +20,6 @@ import signal
 import subprocess
 import sys
 import tempfile
-import time
 
 from atspi_support import (Failure, application, check, find, has_focus, press_button, program_environment,
                            run_test, start_program, stop_program, wait_for, window)
@@ -78,14 +77,15 @@ class SpeechLog:
 
     def read(self):
         try:
-            with open(self.path, errors="replace") as log:
+            with open(self.path, "rb") as log:
                 log.seek(self.offset)
-                text = log.read()
+                data = log.read()
         except FileNotFoundError:
             return ""
         # Only whole lines; the rest is read next time.
-        text = text[:text.rfind("\n") + 1]
-        self.offset += len(text.encode("utf-8", errors="replace"))
+        data = data[:data.rfind(b"\n") + 1]
+        self.offset += len(data)
+        text = data.decode("utf-8", errors="replace")
         self.spoken += [m.group(1).strip() for m in SPEECH.finditer(text)]
         return text
 
@@ -172,7 +172,9 @@ def run(program):
         screen = window(app, "dialog", SCREEN_TITLE)
         value = find(screen, "text", "Value in")
         wait_for("the value box to have the focus", lambda: has_focus(value))
-        log.wait_for_speech("the conversion screen", lambda line: "Value in" in line)
+        # Orca has met the value box, whose text is selected: it says so with or
+        # without the window's and the box's names, as it had time for them.
+        log.wait_for_speech("the conversion screen", lambda line: "Value in" in line or plain(line).endswith("selected"))
 
         # Each key, and what Orca must have said when it is done with it: the
         # new result once, or for a key that leaves the result as it was, only
