@@ -74,6 +74,7 @@ class SpeechLog:
         self.path = path
         self.offset = 0
         self.spoken = []
+        self.heard = 0  # lines before this one were matched or passed over
 
     def read(self):
         try:
@@ -99,18 +100,20 @@ class SpeechLog:
         wait_for(what, probe, timeout)
 
     def wait_for_speech(self, what, matches, timeout=15.0):
-        """Waits for a spoken line that matches, and returns everything spoken since the last call."""
-        start = len(self.spoken)
-
+        """Waits for a spoken line that matches, and returns the lines spoken up
+        to it since the last match: what came after is kept for the next wait."""
         def probe():
             self.read()
-            return any(matches(line) for line in self.spoken[start:])
+            found = next((i for i in range(self.heard, len(self.spoken)) if matches(self.spoken[i])), None)
+            return None if found is None else (found,)  # a tuple, as line 0 is a match too
 
         try:
-            wait_for(what, probe, timeout)
+            found = wait_for(what, probe, timeout)[0]
         except Failure:
-            raise Failure("Orca did not speak %s; it said %s" % (what, self.spoken[start:]))
-        return self.spoken[start:]
+            raise Failure("Orca did not speak %s; it said %s" % (what, self.spoken[self.heard:]))
+        lines = self.spoken[self.heard:found + 1]
+        self.heard = found + 1
+        return lines
 
 
 def end_group(process):
@@ -191,7 +194,7 @@ def run(program):
         spoken = []
         for keys, expected in steps:
             key(keys)
-            spoken += log.wait_for_speech(repr(expected), lambda line, e=expected: plain(line).startswith(e))
+            spoken += log.wait_for_speech(repr(expected), lambda line, e=expected: e in plain(line))
         notifications = [plain(line) for line in spoken if line.startswith("notification")]
         check(notifications == ["notification result 2", "notification result 2.5", "notification result 0.25",
                                 "notification Copied 0.25"], "Orca's notifications: %s" % notifications)
