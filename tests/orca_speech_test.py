@@ -198,6 +198,10 @@ def run(program):
         notifications = [plain(line) for line in spoken if line.startswith("notification")]
         check(notifications == ["notification result 2", "notification result 2.5", "notification result 0.25",
                                 "notification Copied 0.25"], "Orca's notifications: %s" % notifications)
+    except Failure:
+        # Orca's log beside the test's output, to see what it did instead.
+        shutil.copy(os.path.join(home, "orca.log"), os.path.join(os.getcwd(), "orca_speech_failure.log"))
+        raise
     finally:
         for child in reversed(started):
             end_group(child)
