@@ -72,7 +72,7 @@ private:
         QList<QWidget *> children;
         for (QObject *object : widget()->children()) {
             auto *child = qobject_cast<QWidget *>(object);
-            if (child && !child->isWindow() && !child->isHidden())
+            if (child && !child->isWindow() && !child->isHidden() && !child->inherits("quantora::FocusRing"))
                 children.append(child);
         }
         return children;

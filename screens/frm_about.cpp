@@ -74,6 +74,7 @@ frmAbout::frmAbout(SysInfoOperations operations, QWidget *parent) : QDialog(pare
         m_operations.showMessage = system.showMessage;
 
     setObjectName(QStringLiteral("frmAbout"));
+    installKeyboardBehaviour();
     design::makeFixedDialog(*this, design::size(5730, 3555));
     // The design position is that of the client area.
     design::placeClientArea(*this, 2340, 1935);
@@ -158,7 +159,7 @@ SysInfoOperations frmAbout::systemOperations()
                                 const QString &informative) {
         QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
         box.setInformativeText(informative);
-        box.exec();
+        execReturningFocus(box);
     };
     return operations;
 }

@@ -105,6 +105,7 @@ InitialScreen::InitialScreen(QWidget *parent, Controls controls) : QWidget(paren
 {
     setObjectName(QStringLiteral("InitialScreen"));
     installSameWindowDoubleClicks();
+    installKeyboardBehaviour();
     setWindowTitle(QStringLiteral("%1 %2 By Orvandel").arg(latin1(applicationTitle), latin1(versionText)));
     design::makeFixedDialog(*this, design::size(10110, 7020));
     // The main window: a window of its own with a taskbar entry, yet the same fixed frame.
@@ -137,6 +138,7 @@ void InitialScreen::buildControls()
     for (auto it = tabStops.begin(); std::next(it) != tabStops.end(); ++it)
         setTabOrder(it->second, std::next(it)->second);
     setTabOrder(tabStops.rbegin()->second, m_image1);
+    moveFocusWithArrows(*this);
 }
 
 InitialScreen::~InitialScreen() = default;

@@ -6,6 +6,7 @@
 #include "design.h"
 #include "frm_about.h"
 #include "picture_widgets.h"
+#include "result_announcer.h"
 #include "result_text.h"
 #include "same_window_double_clicks.h"
 #include "unit_name_delegate.h"
@@ -252,6 +253,7 @@ void TheDisplayScreen::describeResult()
         m_quantityName.isEmpty() ? result : m_quantityName + QStringLiteral(", ") + result);
     m_initialValueList->setAccessibleDescription(result);
     m_finalValueList->setAccessibleDescription(result);
+    result_announcer::announceResult(*this, m_lblEqualTo->text());
 }
 
 void TheDisplayScreen::showFullResult(QPoint at) const
@@ -271,6 +273,7 @@ void TheDisplayScreen::showFullResult(QPoint at) const
 void TheDisplayScreen::copyResult() const
 {
     QGuiApplication::clipboard()->setText(m_lblEqualTo->text());
+    result_announcer::announceCopied(*this, m_lblEqualTo->text());
 }
 
 void TheDisplayScreen::mouseDoubleClickEvent(QMouseEvent *event)

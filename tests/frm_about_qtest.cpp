@@ -220,6 +220,31 @@ private slots:
         QTest::newRow("title bar") << CloseBy::titleBar;
     }
 
+    // Enter presses the button with the focus, not the default one.
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    }
+
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(int, key);
+        FakeSystem system;
+        system.installHardinfo();
+        frmAbout box(system.operations());
+        QSignalSpy okClicks(control<QPushButton>(box, "cmdOK"), &QPushButton::clicked);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        control<QPushButton>(box, "cmdSysInfo")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(system.started, QStringList{QStringLiteral("/usr/bin/hardinfo")});
+        QCOMPARE(okClicks.count(), 0);
+        QVERIFY(box.isVisible());
+    }
+
     void closesThroughOk()
     {
         QFETCH(CloseBy, how);
@@ -303,6 +328,9 @@ private slots:
         QCOMPARE(parent, &box);
         QVERIFY(system.started.isEmpty());
         QVERIFY(box.isVisible()); // the About box stays open
+        // With no window manager to do it, the About box takes the keys back.
+        QTRY_COMPARE(QApplication::activeWindow(), &box);
+        QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == &box);
     }
 
     void failedStartShowsMessage()

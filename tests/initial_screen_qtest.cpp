@@ -3,6 +3,7 @@
 // picture and its caption, the About box, the constants screen and the end.
 #include "catalogue.h"
 #include "design.h"
+#include "focus_ring.h"
 #include "frm_about.h"
 #include "frm_constants.h"
 #include "initial_screen.h"
@@ -115,6 +116,8 @@ private slots:
     void windowsFitWithTheirFrames();
     void picturesAreTheArtworkAtEveryScale();
     void tabVisitsEveryPictureAndShowsItsFocusFrame();
+    void arrowsMoveToTheNearestPictureThatWay_data();
+    void arrowsMoveToTheNearestPictureThatWay();
     void keysOpenThePictureInFocusAndFocusComesBack_data();
     void keysOpenThePictureInFocusAndFocusComesBack();
     void standardConstantsOpensTheSameScreenEveryTime();
@@ -561,6 +564,44 @@ void InitialScreenTest::tabVisitsEveryPictureAndShowsItsFocusFrame()
     QCOMPARE(visited, designed);
 }
 
+void InitialScreenTest::arrowsMoveToTheNearestPictureThatWay_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("expected");
+    // clang-format off
+    QTest::newRow("along a row")               << "Lengthcmd"            << int(Qt::Key_Right) << "VolumeCmd";
+    QTest::newRow("row's end to Exit Program") << "VelocityCmd"          << int(Qt::Key_Right) << "EndProgram";
+    QTest::newRow("Exit Program back")         << "EndProgram"           << int(Qt::Key_Left)  << "VelocityCmd";
+    QTest::newRow("down into the next frame")  << "Lengthcmd"            << int(Qt::Key_Down)  << "MassFlowRateCmd";
+    QTest::newRow("up into the frame above")   << "CmdCalorificValue"    << int(Qt::Key_Up)    << "ActivationEnergyCmd";
+    QTest::newRow("to Standard Constants")     << "EnthalpyCmd"          << int(Qt::Key_Right) << "CmdConstants";
+    QTest::newRow("constants to the gears")    << "CmdConstants"         << int(Qt::Key_Right) << "Image1";
+    QTest::newRow("down onto the gears")       << "ArrheniusConstantCmd" << int(Qt::Key_Down)  << "Image1";
+    QTest::newRow("nothing above the top row") << "Lengthcmd"            << int(Qt::Key_Up)    << "Lengthcmd";
+    // clang-format on
+}
+
+void InitialScreenTest::arrowsMoveToTheNearestPictureThatWay()
+{
+    QFETCH(QString, start);
+    QFETCH(int, key);
+    QFETCH(QString, expected);
+    QVERIFY(QTest::qWaitForWindowActive(m_menu.get()));
+    m_menu->findChild<QWidget *>(start)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    auto *focus = QApplication::focusWidget();
+    QCOMPARE(focus->objectName(), expected);
+
+    // The ring stands round the control with the focus, above everything.
+    const FocusRing *ring = FocusRing::of(*m_menu);
+    QVERIFY(ring && ring->isVisible());
+    const QRect control(focus->mapTo(m_menu.get(), QPoint(0, 0)), focus->size());
+    QCOMPARE(ring->geometry(),
+             control.adjusted(-FocusRing::width, -FocusRing::width, FocusRing::width, FocusRing::width));
+    QCOMPARE(m_menu->children().last(), ring);
+}
+
 void InitialScreenTest::keysOpenThePictureInFocusAndFocusComesBack_data()
 {
     QTest::addColumn<QString>("picture");
@@ -587,10 +628,12 @@ void InitialScreenTest::keysOpenThePictureInFocusAndFocusComesBack()
     const auto seen = onNextModal([&](QWidget *modal) {
         const auto *screen = qobject_cast<TheDisplayScreen *>(modal);
         opened = screen ? screen->lblTitle()->text() : modal->objectName();
-        // Back, by the keyboard where the window has a default button.
-        if (screen)
-            QTest::mouseClick(screen->findChild<QPushButton *>("HideLengthScreen"), Qt::LeftButton);
-        else
+        // Back by the keyboard: Enter on the focused "Back To Main Menu", or
+        // on the window's default button.
+        if (auto *back = screen ? screen->findChild<QPushButton *>("HideLengthScreen") : nullptr) {
+            back->setFocus();
+            QTest::keyClick(back, Qt::Key_Return);
+        } else
             QTest::keyClick(modal, Qt::Key_Return);
     });
     QTest::keyClick(target, Qt::Key(key));
@@ -629,7 +672,13 @@ void InitialScreenTest::standardConstantsOpensTheSameScreenEveryTime()
 
 void InitialScreenTest::exitProgramEndsTheEventLoop()
 {
-    QTimer::singleShot(0, this, [this] { QTest::mouseClick(control<QPushButton>("EndProgram"), Qt::LeftButton); });
+    // Keypad Enter presses the focused button, as Space does.
+    m_menu->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_menu.get()));
+    QTimer::singleShot(0, this, [this] {
+        control<QPushButton>("EndProgram")->setFocus();
+        QTest::keyClick(control<QPushButton>("EndProgram"), Qt::Key_Enter, Qt::KeypadModifier);
+    });
     QTimer guard; // ends the loop with another status if Exit Program did not
     guard.setSingleShot(true);
     connect(&guard, &QTimer::timeout, this, [] { QCoreApplication::exit(1); });

@@ -921,7 +921,11 @@ void SoakDriver::screenDoubleClickNotBackground(QWidget *modal)
 void SoakDriver::escapeOrEnter(QWidget *modal)
 {
     static const Qt::Key keys[] = {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter};
-    key(modal, keys[uniform(0, 2)]);
+    const Qt::Key pressed = keys[uniform(0, 2)];
+    // Enter presses "Back To Main Menu" when it has the focus; Esc never closes the screen.
+    if (pressed != Qt::Key_Escape && modal->focusWidget() == ScreenControls(modal).back)
+        m_expected.pop_back();
+    key(modal, pressed);
 }
 
 void SoakDriver::back(QWidget *modal)

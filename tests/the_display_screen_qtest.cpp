@@ -357,6 +357,8 @@ void TheDisplayScreenTest::resultIsSelectedAndCopiedLeavingCtrlCToTheValueBox()
     QClipboard *clipboard = QGuiApplication::clipboard();
     QString byShortcut, byCtrlC, byMenu, selected;
     withQuantity("Lengthcmd", [&](Screen &screen) {
+        // The shortcut and the focus need the screen to be the active window.
+        QVERIFY(QTest::qWaitForWindowActive(screen.value->window()));
         Screen::pick(screen.to, 5); // cm to in
         // The window's shortcuts and the focus work only in the active window.
         screen.window->activateWindow();

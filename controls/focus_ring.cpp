@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+#include "focus_ring.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPainter>
+
+namespace quantora {
+
+FocusRing::FocusRing(QWidget &window) : QWidget(&window)
+{
+    setObjectName(QStringLiteral("focusRing"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+FocusRing *FocusRing::of(const QWidget &window)
+{
+    return window.findChild<FocusRing *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void FocusRing::followFocus()
+{
+    QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget *old, QWidget *now) {
+        if (old && old->window() != (now ? now->window() : nullptr))
+            if (FocusRing *ring = of(*old->window()))
+                ring->ring(nullptr);
+        if (!now || now->isWindow() || now->inherits("QMenu"))
+            return;
+        FocusRing *ring = of(*now->window());
+        if (!ring)
+            ring = new FocusRing(*now->window());
+        ring->ring(now);
+    });
+}
+
+void FocusRing::ring(QWidget *control)
+{
+    if (m_control)
+        m_control->removeEventFilter(this);
+    m_control = control;
+    if (!control)
+        return hide();
+    control->installEventFilter(this);
+    setGeometry(QRect(control->mapTo(window(), QPoint(0, 0)), control->size()).adjusted(-width, -width, width, width));
+    raise();
+    setVisible(control->isVisible());
+}
+
+bool FocusRing::eventFilter(QObject *watched, QEvent *event)
+{
+    // The ring follows its control when it moves, grows, hides or loses focus.
+    if (watched == m_control) {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::Hide:
+            ring(m_control);
+            break;
+        case QEvent::FocusOut:
+            hide();
+            break;
+        case QEvent::FocusIn:
+            ring(m_control);
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FocusRing::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const int half = width / 2;
+    // Black outside, white inside, each a band of half the ring's width.
+    painter.setPen(QPen(Qt::black, half, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(rect()).adjusted(half / 2.0, half / 2.0, -half / 2.0, -half / 2.0));
+    painter.setPen(QPen(Qt::white, half, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(rect()).adjusted(half * 1.5, half * 1.5, -half * 1.5, -half * 1.5));
+}
+
+} // namespace quantora

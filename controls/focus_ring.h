@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+namespace quantora {
+
+// A ring round the control that has the keyboard focus: two pixels of black
+// outside two of white, so that one of them contrasts well with any colour
+// around it. One ring per window, drawn above the window's controls and
+// transparent to the mouse; hidden while no control of the window has focus.
+class FocusRing : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int width = 4; // both colours
+
+    // Makes every window ring its focused control from now on.
+    static void followFocus();
+
+    // The ring of a window, if it has one.
+    static FocusRing *of(const QWidget &window);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    explicit FocusRing(QWidget &window);
+    void ring(QWidget *control);
+
+    QPointer<QWidget> m_control;
+};
+
+} // namespace quantora

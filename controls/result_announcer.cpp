@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: MIT
+#include "result_announcer.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QVersionNumber>
+#include <QWidget>
+
+namespace quantora::result_announcer {
+
+namespace {
+
+// Never shown and without a parent: a screen reader speaks its name when it
+// "appears", and, having no window, nothing else with it (a notification in
+// the dialog would also have the dialog's title spoken each time).
+class Notification : public QWidget {
+public:
+    QString text;
+};
+
+class AccessibleNotification : public QAccessibleWidget {
+public:
+    explicit AccessibleNotification(Notification *widget) : QAccessibleWidget(widget, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        // Read from the widget rather than set as its accessible name, which
+        // would also send a name change.
+        return t == QAccessible::Name ? static_cast<Notification *>(widget())->text : QAccessibleWidget::text(t);
+    }
+};
+
+// The one notification of the program, made on first use.
+void speak(const QString &text)
+{
+    static Notification *notification = [] {
+        auto *made = new Notification;
+        // Registered by hand, and dropped with the widget: an unshown,
+        // parentless widget is in no window's tree.
+        QAccessible::registerAccessibleInterface(new AccessibleNotification(made));
+        qAddPostRoutine([] { delete notification; });
+        return made;
+    }();
+    notification->text = text;
+    QAccessibleEvent shown(notification, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+// The last result one window announced, kept as its child.
+class LastResult : public QObject {
+public:
+    explicit LastResult(QWidget &window) : QObject(&window) { setObjectName(objectNameText()); }
+
+    static QString objectNameText() { return QStringLiteral("lastAnnouncedResult"); }
+
+    static LastResult *of(QWidget &window)
+    {
+        return window.findChild<LastResult *>(objectNameText(), Qt::FindDirectChildrenOnly);
+    }
+
+    QString text;
+};
+
+bool shouldSpeak(const QWidget &window)
+{
+    return QAccessible::isActive() && window.isActiveWindow();
+}
+
+} // namespace
+
+bool bridgeSpeaksDescriptionChanges()
+{
+    // Qt 6.4's bridge sends an object reference where the new text belongs;
+    // later bridges send the text.
+    static const bool sound = QLibraryInfo::version() >= QVersionNumber(6, 5, 0);
+    return sound;
+}
+
+void announceResult(QWidget &window, const QString &text)
+{
+    LastResult *last = LastResult::of(window);
+    if (!last) {
+        (new LastResult(window))->text = text;
+        return;
+    }
+    if (last->text == text)
+        return;
+    last->text = text;
+    if (!shouldSpeak(window))
+        return;
+    // A focused control outside a list speaks its own changed description on
+    // a sound bridge; a notification too would say the result twice.
+    const QWidget *focus = QApplication::focusWidget();
+    if (bridgeSpeaksDescriptionChanges() && focus && !qobject_cast<const QAbstractItemView *>(focus) &&
+        focus->accessibleDescription().endsWith(text))
+        return;
+    speak(QStringLiteral("result ") + text);
+}
+
+void announceCopied(const QWidget &window, const QString &text)
+{
+    if (shouldSpeak(window))
+        speak(QStringLiteral("Copied ") + text);
+}
+
+} // namespace quantora::result_announcer
