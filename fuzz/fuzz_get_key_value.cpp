@@ -9,14 +9,15 @@
 //    count of 0 or beyond the buffer means "not read";
 //  - a text value is its bytes without one terminating zero; a number is "&h",
 //    the entry text and two hexadecimal digits per byte, most significant byte
-//    first; any other type leaves the entry text;
-//  - GetKeyValue over an in-memory registry reads values of 1 to 1024 bytes
-//    into that text and empties keyVal for every other size.
+//    first; any other type is not read, so that the lookup goes on;
+//  - GetKeyValue over an in-memory registry reads text and number values of 1
+//    to 1024 bytes into that text and empties keyVal for every other value.
 #include "fuzz_support.h"
 #include "get_key_value.h"
 #include "registry.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,8 +26,8 @@ using quantora::fuzz::require;
 
 namespace {
 
-std::string expectedText(const std::vector<unsigned char> &data, std::size_t byteCount, unsigned type,
-                         const std::string &entry)
+std::optional<std::string> expectedText(const std::vector<unsigned char> &data, std::size_t byteCount, unsigned type,
+                                        const std::string &entry)
 {
     std::size_t kept = byteCount;
     if (data[kept - 1] == 0)
@@ -34,7 +35,7 @@ std::string expectedText(const std::vector<unsigned char> &data, std::size_t byt
     if (type == regSz)
         return std::string(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(kept));
     if (type != regDword)
-        return entry;
+        return std::nullopt;
     std::string text = "&h" + entry;
     for (std::size_t i = kept; i-- > 0;) {
         char pair[3];
@@ -68,11 +69,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *input, std::size_t siz
     registry.setValue(hkeyLocalMachine, "SOFTWARE\\Fuzz", "Value", type, data);
     std::string keyVal = entry;
     const bool read = GetKeyValue(registry, hkeyLocalMachine, "SOFTWARE\\Fuzz", "Value", keyVal);
-    if (data.empty() || data.size() > valueBufferSize) {
-        require(!read && keyVal.empty(), "an empty or oversized value is not read", keyVal);
+    const auto expected =
+        data.empty() || data.size() > valueBufferSize ? std::nullopt : expectedText(data, data.size(), type, entry);
+    if (!expected) {
+        require(!read && keyVal.empty(), "an empty, oversized or unusable value is not read", keyVal);
     } else {
-        require(read, "a value of 1 to 1024 bytes is read");
-        require(keyVal == expectedText(data, data.size(), type, entry), "GetKeyValue's text", keyVal);
+        require(read, "a text or number of 1 to 1024 bytes is read");
+        require(keyVal == *expected, "GetKeyValue's text", keyVal);
     }
     return 0;
 }
