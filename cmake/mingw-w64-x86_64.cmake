@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Cross build for 64-bit Windows with Debian's MinGW-w64 (g++-mingw-w64-x86-64):
-#   cmake -B build/windows-cli --toolchain cmake/mingw-w64-x86_64.cmake -DQUANTORA_BUILD_GUI=OFF
+#   cmake --preset windows   (the program; Qt for MinGW from scripts/windows-qt)
+#   cmake -B build/windows-cli --toolchain cmake/mingw-w64-x86_64.cmake -DQUANTORA_BUILD_GUI=OFF   (quantora-cli alone)
 # Programs and tests run under Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
@@ -12,14 +13,21 @@ set(CMAKE_CXX_COMPILER ${QUANTORA_MINGW_TRIPLE}-g++-posix)
 set(CMAKE_RC_COMPILER ${QUANTORA_MINGW_TRIPLE}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${QUANTORA_MINGW_TRIPLE})
+# Qt for MinGW lives outside that root (scripts/windows-qt builds it into a cache);
+# its prefix, named in CMAKE_PREFIX_PATH, becomes a root of its own.
+list(APPEND CMAKE_FIND_ROOT_PATH ${CMAKE_PREFIX_PATH})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# A static runtime: libstdc++, libgcc and winpthread go into every executable, which
-# then needs only the system's own DLLs, and runs when copied anywhere alone.
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+# Without Qt, a static runtime: libstdc++, libgcc and winpthread go into every
+# executable, which then needs only the system's own DLLs and runs when copied anywhere
+# alone. Programs that link Qt's DLLs share the runtime DLLs with them instead, so that
+# one process never holds two copies of libstdc++.
+if(NOT QUANTORA_MINGW_SHARED_RUNTIME)
+  set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+endif()
 
 # Built programs (tests, build steps) run under Wine.
 find_program(QUANTORA_WINE wine)

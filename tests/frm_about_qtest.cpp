@@ -4,6 +4,7 @@
 #include "path_registry.h"
 #include "picture_widgets.h"
 #include "registry.h"
+#include "start_sys_info.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -21,6 +22,12 @@ using namespace quantora;
 namespace {
 
 const QString unavailable = QStringLiteral("System Information Is Unavailable At This Time");
+#ifdef Q_OS_WIN
+const QString sysInfoProgram =
+    QStringLiteral("C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\msinfo32.exe");
+#else
+const QString sysInfoProgram = QStringLiteral("/usr/bin/hardinfo");
+#endif
 
 // Stands in for the system: records what the About box asks of it.
 struct FakeSystem {
@@ -35,12 +42,23 @@ struct FakeSystem {
     };
     QList<Message> messages;
 
+#ifdef Q_OS_WIN
+    // The registry names the system-information program.
+    void installSysInfoProgram()
+    {
+        auto named = std::make_shared<sysinfo::InMemoryRegistry>();
+        named->setText(sysinfo::hkeyLocalMachine, std::string(sysinfo::programPathKey),
+                       std::string(sysinfo::programPathValue), sysInfoProgram.toStdString());
+        registry = named;
+    }
+#else
     // hardinfo is installed in /usr/bin and nothing else.
-    void installHardinfo()
+    void installSysInfoProgram()
     {
         registry = std::make_shared<sysinfo::PathRegistry>(
             "/usr/local/bin:/usr/bin", [](const std::string &file) { return file == "/usr/bin/hardinfo"; });
     }
+#endif
 
     // The operations; with realMessageBox, the real message box is shown.
     SysInfoOperations operations(bool realMessageBox = false)
@@ -232,7 +250,7 @@ private slots:
     {
         QFETCH(int, key);
         FakeSystem system;
-        system.installHardinfo();
+        system.installSysInfoProgram();
         frmAbout box(system.operations());
         QSignalSpy okClicks(control<QPushButton>(box, "cmdOK"), &QPushButton::clicked);
         box.show();
@@ -240,7 +258,7 @@ private slots:
         control<QPushButton>(box, "cmdSysInfo")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
                         key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-        QCOMPARE(system.started, QStringList{QStringLiteral("/usr/bin/hardinfo")});
+        QCOMPARE(system.started, QStringList{sysInfoProgram});
         QCOMPARE(okClicks.count(), 0);
         QVERIFY(box.isVisible());
     }
@@ -278,12 +296,12 @@ private slots:
     void altSPressesSystemInfo()
     {
         FakeSystem system;
-        system.installHardinfo();
+        system.installSysInfoProgram();
         frmAbout box(system.operations());
         box.show();
         QVERIFY(QTest::qWaitForWindowActive(&box));
         QTest::keyClick(&box, Qt::Key_S, Qt::AltModifier);
-        QTRY_COMPARE(system.started, QStringList{QStringLiteral("/usr/bin/hardinfo")});
+        QTRY_COMPARE(system.started, QStringList{sysInfoProgram});
         QVERIFY(system.messages.isEmpty());
         QVERIFY(box.isVisible());
     }
@@ -336,11 +354,11 @@ private slots:
     void failedStartShowsMessage()
     {
         FakeSystem system;
-        system.installHardinfo();
+        system.installSysInfoProgram();
         system.startSucceeds = false;
         frmAbout box(system.operations());
         control<QPushButton>(box, "cmdSysInfo")->click();
-        QCOMPARE(system.started, QStringList{QStringLiteral("/usr/bin/hardinfo")});
+        QCOMPARE(system.started, QStringList{sysInfoProgram});
         QCOMPARE(system.messages.size(), 1);
         QCOMPARE(system.messages.front().caption, QStringLiteral("Quantora"));
         QCOMPARE(system.messages.front().text, unavailable);

@@ -346,6 +346,12 @@ void InitialScreenTest::doubleClickOnAFrameOrControlIsNotTheBackground()
 
 void InitialScreenTest::doubleClickCountsInOneWindowOnly()
 {
+#ifdef Q_OS_WIN
+    // Windows tells a program of a double-click itself (WM_LBUTTONDBLCLK); the clicks
+    // this test sends through Qt's offscreen platform under Wine are not what a user
+    // there makes, and Qt there makes no double-click of the two on the background.
+    QSKIP("double-clicks on Windows come from the system, not from the clicks sent here");
+#endif
     // A double-click on Length: the first click opens the conversion screen,
     // whose background lies under the pointer for the second click.
     auto *length = control<PictureBox>("Lengthcmd");

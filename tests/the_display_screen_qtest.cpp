@@ -348,7 +348,11 @@ void TheDisplayScreenTest::longUnitNamesShowWholeInATooltip()
             }
         }
     });
-    QVERIFY(tooltips > 0); // the longest names do not fit the narrower list
+#ifndef Q_OS_WIN
+    // The longest names do not fit the narrower list. (Text on Windows is laid out
+    // narrower, with the same faces, and every Ideal Gas Constant unit fits there.)
+    QVERIFY(tooltips > 0);
+#endif
     QCOMPARE(problems.join(QStringLiteral("; ")), QString());
 }
 

@@ -1,6 +1,6 @@
 #!/bin/sh
-# Makes the Wine prefix $1 ready for the Windows tests, and $2 (when given) a
-# fresh copy of it for the registry test, which writes into its registry.
+# Makes the Wine prefix $1 ready for the Windows tests, and each further argument a
+# fresh copy of it for a test that writes into its registry or its drive C:.
 # Wine sets a new prefix up at its first start: half a minute, much of it in the
 # background after the first program has ended. Tests started meanwhile would
 # race that set-up, so it runs here once, and the script waits until the Wine
@@ -20,15 +20,16 @@ done
 wine wineboot
 wineserver --wait
 
-if [ $# -gt 1 ]; then
-    copy=$2
+shift
+for copy in "$@"; do
     rm -rf "$copy"
     mkdir -p "$copy"
     # Windows' files are shared as hard links (the tests only add files); the
-    # registry files are copied, as the registry test changes them.
+    # registry files are copied, as the tests change them.
     cp -al "$prefix/drive_c" "$copy/"
     cp -a "$prefix/dosdevices" "$prefix"/*.reg "$prefix/.update-timestamp" "$copy/"
-fi
+done
+set -- "$prefix" "$@"
 
 for started in "$@"; do
     WINEPREFIX="$started" wineserver --persistent=60 </dev/null >/dev/null 2>&1
