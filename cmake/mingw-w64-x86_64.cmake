@@ -21,13 +21,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Without Qt, a static runtime: libstdc++, libgcc and winpthread go into every
-# executable, which then needs only the system's own DLLs and runs when copied anywhere
-# alone. Programs that link Qt's DLLs share the runtime DLLs with them instead, so that
-# one process never holds two copies of libstdc++.
-if(NOT QUANTORA_MINGW_SHARED_RUNTIME)
-  set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
-endif()
+# How a program takes MinGW's C++ runtime (linked in, or as DLLs shared with Qt's) is
+# set per program: quantora_self_contained() in the top-level CMakeLists.txt.
 
 # Built programs (tests, build steps) run under Wine.
 find_program(QUANTORA_WINE wine)
