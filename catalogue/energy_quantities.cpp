@@ -10,9 +10,9 @@ std::vector<QuantityDef> energyQuantities()
     // clang-format off
     return {
     {
-        .button = "ActivationEnergyCmd", .label = "ActivationEnergyLbl", .caption = "Activation Energy",
-        .fullName = "Activation Energy",
-        .frame = MenuFrame::Frame2, .titleWord = "Activation Energy ", .note = "",
+        .button = "ActivationEnergyCmd", .label = "ActivationEnergyLbl", .caption = translatable("Quantity", "Activation Energy"),
+        .fullName = translatable("Quantity", "Activation Energy"),
+        .frame = MenuFrame::Frame2, .titleWord = translatable("Quantity", "Activation Energy "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"J/mol",      1},
@@ -20,9 +20,9 @@ std::vector<QuantityDef> energyQuantities()
         }),
     },
     {
-        .button = "CmdSpecificEnergy", .label = "lblSpecificEnergy", .caption = "Specific Energy",
-        .fullName = "Specific Energy",
-        .frame = MenuFrame::Frame2, .titleWord = "Specific Energy ", .note = "",
+        .button = "CmdSpecificEnergy", .label = "lblSpecificEnergy", .caption = translatable("Quantity", "Specific Energy"),
+        .fullName = translatable("Quantity", "Specific Energy"),
+        .frame = MenuFrame::Frame2, .titleWord = translatable("Quantity", "Specific Energy "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"ft.lbf/lb", 1},
@@ -36,9 +36,9 @@ std::vector<QuantityDef> energyQuantities()
         }),
     },
     {
-        .button = "EnergyCmd", .label = "EnergyLbl", .caption = "Energy Work Heat",
-        .fullName = "Energy, Work, Heat",
-        .frame = MenuFrame::Frame2, .titleWord = "Energy, Work, Heat ", .note = "",
+        .button = "EnergyCmd", .label = "EnergyLbl", .caption = translatable("Quantity", "Energy Work Heat"),
+        .fullName = translatable("Quantity", "Energy, Work, Heat"),
+        .frame = MenuFrame::Frame2, .titleWord = translatable("Quantity", "Energy, Work, Heat "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"J",      1,                  "joule;joules"},
@@ -58,9 +58,9 @@ std::vector<QuantityDef> energyQuantities()
         }),
     },
     {
-        .button = "PowerCmd", .label = "PowerLbl", .caption = "Power",
-        .fullName = "Power",
-        .frame = MenuFrame::Frame2, .titleWord = "Power ", .note = "",
+        .button = "PowerCmd", .label = "PowerLbl", .caption = translatable("Quantity", "Power"),
+        .fullName = translatable("Quantity", "Power"),
+        .frame = MenuFrame::Frame2, .titleWord = translatable("Quantity", "Power "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"Btu/h",                1,                  "Btu/hr"},
@@ -70,18 +70,18 @@ std::vector<QuantityDef> energyQuantities()
             {"Joule/sec",            3.4121,             "J/s"},
             {"ft·lbf/sec",           4.626,              "ft.lbf/s"},
             {"kgf.m/s",              33.46},
-            {"Metric hp",            2510},
+            {translatable("Unit", "Metric hp"),            2510},
             {"hp",                   2544,               "horsepower"},
             {"kW",                   3412.1,             "kilowatt;kilowatts"},
             {"tcal/h",               3968.3},
             {"MW",                   pw(10, 6) * 3.4121, "megawatt;megawatts"},
-            {"ton of Refrigeration", 12000,              "TR"},
+            {translatable("Unit", "ton of Refrigeration"), 12000,              "TR"},
         }),
     },
     {
-        .button = "ForceCmd", .label = "ForceLbl", .caption = "Force",
-        .fullName = "Force",
-        .frame = MenuFrame::Frame2, .titleWord = "Force ", .note = "The kgf is sometimes known as kilopond (kp) ",
+        .button = "ForceCmd", .label = "ForceLbl", .caption = translatable("Quantity", "Force"),
+        .fullName = translatable("Quantity", "Force"),
+        .frame = MenuFrame::Frame2, .titleWord = translatable("Quantity", "Force "), .note = translatable("Quantity", "The kgf is sometimes known as kilopond (kp) "),
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"pdl",      1,         "poundal;poundals"},
@@ -95,9 +95,9 @@ std::vector<QuantityDef> energyQuantities()
         }),
     },
     {
-        .button = "cmdTorque", .label = "LblTorque", .caption = "Torque",
-        .fullName = "Torque",
-        .frame = MenuFrame::Frame2, .titleWord = "Torque ", .note = "",
+        .button = "cmdTorque", .label = "LblTorque", .caption = translatable("Quantity", "Torque"),
+        .fullName = translatable("Quantity", "Torque"),
+        .frame = MenuFrame::Frame2, .titleWord = translatable("Quantity", "Torque "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"pdl.ft",      1},
@@ -111,9 +111,9 @@ std::vector<QuantityDef> energyQuantities()
         }),
     },
     {
-        .button = "CmdStress", .label = "LblStress", .caption = "Stress",
-        .fullName = "Stress",
-        .frame = MenuFrame::Frame2, .titleWord = "Stress ", .note = "",
+        .button = "CmdStress", .label = "LblStress", .caption = translatable("Quantity", "Stress"),
+        .fullName = translatable("Quantity", "Stress"),
+        .frame = MenuFrame::Frame2, .titleWord = translatable("Quantity", "Stress "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"dyn/cm²",     1},
@@ -131,9 +131,9 @@ std::vector<QuantityDef> energyQuantities()
         }),
     },
     {
-        .button = "SurfaceTensionCmd", .label = "SurfaceTensionLbl", .caption = "Surface Tension",
-        .fullName = "Surface Tension",
-        .frame = MenuFrame::Frame2, .titleWord = "Surface Tension ", .note = "",
+        .button = "SurfaceTensionCmd", .label = "SurfaceTensionLbl", .caption = translatable("Quantity", "Surface Tension"),
+        .fullName = translatable("Quantity", "Surface Tension"),
+        .frame = MenuFrame::Frame2, .titleWord = translatable("Quantity", "Surface Tension "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"dyne/cm", 1,          "dyn/cm"},

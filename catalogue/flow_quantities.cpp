@@ -10,9 +10,9 @@ std::vector<QuantityDef> flowQuantities()
     // clang-format off
     return {
     {
-        .button = "MassFlowRateCmd", .label = "MassFlowRateLbl", .caption = "Mass Flow Rate",
-        .fullName = "Mass Flow Rate",
-        .frame = MenuFrame::FlowRelated, .titleWord = "MassFlowrate ", .note = "Year taken as 365 days ",
+        .button = "MassFlowRateCmd", .label = "MassFlowRateLbl", .caption = translatable("Quantity", "Mass Flow Rate"),
+        .fullName = translatable("Quantity", "Mass Flow Rate"),
+        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Quantity", "MassFlowrate "), .note = translatable("Quantity", "Year taken as 365 days "),
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"t/yr",     1},
@@ -31,18 +31,18 @@ std::vector<QuantityDef> flowQuantities()
         }),
     },
     {
-        .button = "CmdVolumeFlowRate", .label = "LblVolumeFlowRate", .caption = "Volume FlowRate",
-        .fullName = "Volume Flow Rate",
-        .frame = MenuFrame::FlowRelated, .titleWord = "Volume FlowRate ", .note = "",
+        .button = "CmdVolumeFlowRate", .label = "LblVolumeFlowRate", .caption = translatable("Quantity", "Volume FlowRate"),
+        .fullName = translatable("Quantity", "Volume Flow Rate"),
+        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Quantity", "Volume FlowRate "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
-            {"Liter/h",       1,                  "L/h"},
+            {translatable("Unit", "Liter/h"),       1,                  "L/h"},
             {"cm³/s",         3.6},
             {"ml/s",          3.6},
             {"dm³/h",         1},
             {"m³/d",          41.66667},
-            {"Liter/min",     60,                 "L/min;lpm"},
-            {"Liter/s",       3600,               "L/s"},
+            {translatable("Unit", "Liter/min"),     60,                 "L/min;lpm"},
+            {translatable("Unit", "Liter/s"),       3600,               "L/s"},
             {"m³/h",          1000},
             {"m³/s",          pw(10, 6) * 3.6},
             {"US gal/h",      3.78534,            "gal/h;gph"},
@@ -51,20 +51,20 @@ std::vector<QuantityDef> flowQuantities()
             {"Imp gal/h",     4.546},
             {"Imp gal/min",   272.8},
             {"10^6 gal/d",    pw(10, 5) * 1.894},
-            {"Barrel/hr",     119.246363},
+            {translatable("Unit", "Barrel/hr"),     119.246363},
             {"ft³/min",       1699,               "cfm"},
             {"ft³/s",         pw(10, 5) * 1.0194, "cfs"},
-            {"UK Pint/h",     0.568182},
+            {translatable("Unit", "UK Pint/h"),     0.568182},
             {"in³/h",         0.01639},
             {"mm³/hr",        1.0 / 1000000},
-            {"US Barrel/h",   158.97},
-            {"Fluid oz/h",    0.02841},
+            {translatable("Unit", "US Barrel/h"),   158.97},
+            {translatable("Unit", "Fluid oz/h"),    0.02841},
         }),
     },
     {
-        .button = "IdealGasVolumeCmd", .label = "IdealGasVolumeLbl", .caption = "Ideal Gas Volume",
-        .fullName = "Ideal Gas Volume",
-        .frame = MenuFrame::FlowRelated, .titleWord = "Ideal Gas Volume ", .note = "",
+        .button = "IdealGasVolumeCmd", .label = "IdealGasVolumeLbl", .caption = translatable("Quantity", "Ideal Gas Volume"),
+        .fullName = translatable("Quantity", "Ideal Gas Volume"),
+        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Quantity", "Ideal Gas Volume "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 1,
         .units = makeUnits({
             {"lbmol @ 32°F·atm", 1},
@@ -76,9 +76,9 @@ std::vector<QuantityDef> flowQuantities()
         }),
     },
     {
-        .button = "DensityCmd", .label = "DensityLbl", .caption = "Density",
-        .fullName = "Density",
-        .frame = MenuFrame::FlowRelated, .titleWord = "Density ", .note = "Based on 1901  definition of the litre",
+        .button = "DensityCmd", .label = "DensityLbl", .caption = translatable("Quantity", "Density"),
+        .fullName = translatable("Quantity", "Density"),
+        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Quantity", "Density "), .note = translatable("Quantity", "Based on 1901  definition of the litre"),
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"kg/m³",     1},
@@ -94,9 +94,9 @@ std::vector<QuantityDef> flowQuantities()
         }),
     },
     {
-        .button = "DynamicViscosityCmd", .label = "DynamicViscosityLbl", .caption = "Dynamic Viscosity",
-        .fullName = "Dynamic Viscosity",
-        .frame = MenuFrame::FlowRelated, .titleWord = "Dynamic Viscosity ", .note = "",
+        .button = "DynamicViscosityCmd", .label = "DynamicViscosityLbl", .caption = translatable("Quantity", "Dynamic Viscosity"),
+        .fullName = translatable("Quantity", "Dynamic Viscosity"),
+        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Quantity", "Dynamic Viscosity "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"µN·s/m²",    1},
@@ -119,9 +119,9 @@ std::vector<QuantityDef> flowQuantities()
         }),
     },
     {
-        .button = "CmdKinematicViscosity", .label = "LblKinematicViscosity", .caption = "Kinematic Viscosity",
-        .fullName = "Kinematic Viscosity",
-        .frame = MenuFrame::FlowRelated, .titleWord = "Kinematic Viscosity ", .note = "",
+        .button = "CmdKinematicViscosity", .label = "LblKinematicViscosity", .caption = translatable("Quantity", "Kinematic Viscosity"),
+        .fullName = translatable("Quantity", "Kinematic Viscosity"),
+        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Quantity", "Kinematic Viscosity "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"in²/h", 1},
@@ -136,9 +136,9 @@ std::vector<QuantityDef> flowQuantities()
         }),
     },
     {
-        .button = "CmdDensityOfHeatFlowRate", .label = "DensityOfHeatFlowRateLbl", .caption = "Density Of Heat Flow Rate",
-        .fullName = "Density Of Heat Flow Rate", .otherNames = {"heat flux"},
-        .frame = MenuFrame::FlowRelated, .titleWord = "Density Of Heat FlowRate ", .note = "",
+        .button = "CmdDensityOfHeatFlowRate", .label = "DensityOfHeatFlowRateLbl", .caption = translatable("Quantity", "Density Of Heat Flow Rate"),
+        .fullName = translatable("Quantity", "Density Of Heat Flow Rate"), .otherNames = {"heat flux"},
+        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Quantity", "Density Of Heat FlowRate "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"W/m²",         1},
@@ -153,9 +153,9 @@ std::vector<QuantityDef> flowQuantities()
         }),
     },
     {
-        .button = "ConcentrationCmd", .label = "ConcentrationLbl", .caption = "Concentration",
-        .fullName = "Concentration",
-        .frame = MenuFrame::FlowRelated, .titleWord = "Concentration ", .note = "",
+        .button = "ConcentrationCmd", .label = "ConcentrationLbl", .caption = translatable("Quantity", "Concentration"),
+        .fullName = translatable("Quantity", "Concentration"),
+        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Quantity", "Concentration "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"kg/m³",          1},
@@ -166,9 +166,9 @@ std::vector<QuantityDef> flowQuantities()
         }),
     },
     {
-        .button = "MolarConcentrationCmd", .label = "MolarConcentrationLbl", .caption = " Molar Concentration",
-        .fullName = "Molar Concentration",
-        .frame = MenuFrame::FlowRelated, .titleWord = "Molar Concentration ", .note = "",
+        .button = "MolarConcentrationCmd", .label = "MolarConcentrationLbl", .caption = translatable("Quantity", " Molar Concentration"),
+        .fullName = translatable("Quantity", "Molar Concentration"),
+        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Quantity", "Molar Concentration "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"kmol/m³",      1},
@@ -177,9 +177,9 @@ std::vector<QuantityDef> flowQuantities()
         }),
     },
     {
-        .button = "IdealGasConstantCmd", .label = "IdealGasConstantLbl", .caption = "Ideal Gas Constant",
-        .fullName = "Ideal Gas Constant",
-        .frame = MenuFrame::FlowRelated, .titleWord = "Ideal Gas Constant ", .note = "",
+        .button = "IdealGasConstantCmd", .label = "IdealGasConstantLbl", .caption = translatable("Quantity", "Ideal Gas Constant"),
+        .fullName = translatable("Quantity", "Ideal Gas Constant"),
+        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Quantity", "Ideal Gas Constant "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"R",                    1},
@@ -196,9 +196,9 @@ std::vector<QuantityDef> flowQuantities()
         }),
     },
     {
-        .button = "ArrheniusConstantCmd", .label = "ArrheniusConstantLbl", .caption = "Arrhenius Constant",
-        .fullName = "Arrhenius Constant",
-        .frame = MenuFrame::FlowRelated, .titleWord = "Arrhenius Constant ", .note = "",
+        .button = "ArrheniusConstantCmd", .label = "ArrheniusConstantLbl", .caption = translatable("Quantity", "Arrhenius Constant"),
+        .fullName = translatable("Quantity", "Arrhenius Constant"),
+        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Quantity", "Arrhenius Constant "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"m³/(kmol·s)",    1},

@@ -10,9 +10,9 @@ std::vector<QuantityDef> heatQuantities()
     // clang-format off
     return {
     {
-        .button = "CmdCalorificValue", .label = "lblCalorificValue", .caption = "Calorific Value",
-        .fullName = "Calorific Value",
-        .frame = MenuFrame::Frame3, .titleWord = "Calorific Value ", .note = "",
+        .button = "CmdCalorificValue", .label = "lblCalorificValue", .caption = translatable("Quantity", "Calorific Value"),
+        .fullName = translatable("Quantity", "Calorific Value"),
+        .frame = MenuFrame::Frame3, .titleWord = translatable("Quantity", "Calorific Value "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"J/m³",                   1},
@@ -28,9 +28,9 @@ std::vector<QuantityDef> heatQuantities()
         }),
     },
     {
-        .button = "SpecificHeatCapacityCmd", .label = "SpecificHeatCapacityLbl", .caption = "Specific Heat Capacity",
-        .fullName = "Specific Heat Capacity",
-        .frame = MenuFrame::Frame3, .titleWord = "Specific Heat Capacity ", .note = "",
+        .button = "SpecificHeatCapacityCmd", .label = "SpecificHeatCapacityLbl", .caption = translatable("Quantity", "Specific Heat Capacity"),
+        .fullName = translatable("Quantity", "Specific Heat Capacity"),
+        .frame = MenuFrame::Frame3, .titleWord = translatable("Quantity", "Specific Heat Capacity "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"ft.lbf/(lb·°F)", 1},
@@ -43,9 +43,9 @@ std::vector<QuantityDef> heatQuantities()
         }),
     },
     {
-        .button = "ThermalConductivityCmd", .label = "ThermalConductivityLbl", .caption = "Thermal Conductivity",
-        .fullName = "Thermal Conductivity",
-        .frame = MenuFrame::Frame3, .titleWord = "Thermal Conductivity ", .note = "",
+        .button = "ThermalConductivityCmd", .label = "ThermalConductivityLbl", .caption = translatable("Quantity", "Thermal Conductivity"),
+        .fullName = translatable("Quantity", "Thermal Conductivity"),
+        .frame = MenuFrame::Frame3, .titleWord = translatable("Quantity", "Thermal Conductivity "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"Btu·in/(ft²·h·°F)",  1},
@@ -62,9 +62,9 @@ std::vector<QuantityDef> heatQuantities()
         }),
     },
     {
-        .button = "HeatTransferCoefficientCmd", .label = "HeatTransferCoefLbl", .caption = "Heat Transfer Coefficien",
-        .fullName = "Heat Transfer Coefficient",
-        .frame = MenuFrame::Frame3, .titleWord = "Heat Transfer Coefficient ", .note = "",
+        .button = "HeatTransferCoefficientCmd", .label = "HeatTransferCoefLbl", .caption = translatable("Quantity", "Heat Transfer Coefficien"),
+        .fullName = translatable("Quantity", "Heat Transfer Coefficient"),
+        .frame = MenuFrame::Frame3, .titleWord = translatable("Quantity", "Heat Transfer Coefficient "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"W/(m²·°C)",       1},
@@ -79,9 +79,9 @@ std::vector<QuantityDef> heatQuantities()
         }),
     },
     {
-        .button = "EnthalpyCmd", .label = "EnthalpyLbl", .caption = "Enthalpy",
-        .fullName = "Enthalpy",
-        .frame = MenuFrame::Frame3, .titleWord = "Enthalpy ", .note = "",
+        .button = "EnthalpyCmd", .label = "EnthalpyLbl", .caption = translatable("Quantity", "Enthalpy"),
+        .fullName = translatable("Quantity", "Enthalpy"),
+        .frame = MenuFrame::Frame3, .titleWord = translatable("Quantity", "Enthalpy "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"J/g",    1},

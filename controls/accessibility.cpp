@@ -4,6 +4,7 @@
 #include "constants_sheet.h"
 #include "picture_widgets.h"
 #include "quantity.h"
+#include "translations.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
@@ -174,7 +175,8 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? QStringLiteral("Constants") : QAccessibleWidget::text(t);
+        return t == QAccessible::Name ? QCoreApplication::translate("quantora::ConstantsSheetWidget", "Constants")
+                                      : QAccessibleWidget::text(t);
     }
 
     void *interface_cast(QAccessible::InterfaceType type) override
@@ -245,7 +247,7 @@ void installAccessibleInterfaces()
 
 QString accessibleQuantityName(const QuantityDef &quantity)
 {
-    return QString::fromStdString(quantity.fullName);
+    return catalogueText("Quantity", quantity.fullName);
 }
 
 } // namespace quantora
