@@ -112,7 +112,7 @@ std::vector<SheetRow> rows()
         {{{163, 1306, titleCell, {title(Sheet::tr("Constants")), title(QStringLiteral(" "))}}}, {}},
 
         {{leftLine(418, {body(Sheet::tr("Standard temperature and pressure (stp)")), blank})},
-         {rightLine(418, {body(u"= 273.15K and 1.013 x 10"), up(u"5"), body(u" N/m"), up(u"2"), blank}),
+         {rightLine(418, {body(Sheet::tr("= 273.15K and 1.013 x 10", "a raised 5 follows")), up(u"5"), body(u" N/m"), up(u"2"), blank}),
           rightLine(523, {body(u" = 0"), up(u"o"), body(Sheet::tr("C and 1.013 bar", "after a raised o: 0 degrees C")), blank})}},
 
         {{leftLine(649, {body(Sheet::tr("Molecular volume of ideal gas at stp")), blank})},

@@ -10,9 +10,9 @@ std::vector<QuantityDef> basicQuantities()
     // clang-format off
     return {
     {
-        .button = "Lengthcmd", .label = "lengthlbl", .caption = translatable("Quantity", "Length"),
+        .button = "Lengthcmd", .label = "lengthlbl", .caption = translatable("Caption", "Length"),
         .fullName = translatable("Quantity", "Length"),
-        .frame = MenuFrame::Frame1, .titleWord = translatable("Quantity", "Length "), .note = "",
+        .frame = MenuFrame::Frame1, .titleWord = translatable("Title", "Length "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 1,
         .units = makeUnits({
             {"mm",   0.1,             "millimeter;millimeters;millimetre;millimetres"},
@@ -29,9 +29,9 @@ std::vector<QuantityDef> basicQuantities()
         }),
     },
     {
-        .button = "VolumeCmd", .label = "VolumeLbl", .caption = translatable("Quantity", "Volume"),
+        .button = "VolumeCmd", .label = "VolumeLbl", .caption = translatable("Caption", "Volume"),
         .fullName = translatable("Quantity", "Volume"),
-        .frame = MenuFrame::Frame1, .titleWord = translatable("Quantity", "Volume "), .note = "",
+        .frame = MenuFrame::Frame1, .titleWord = translatable("Title", "Volume "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {translatable("Unit", "Liter"),     1,             "L;liters;litre;litres"},
@@ -53,9 +53,9 @@ std::vector<QuantityDef> basicQuantities()
         }),
     },
     {
-        .button = "MassCmd", .label = "MassLbl", .caption = translatable("Quantity", "Mass"),
+        .button = "MassCmd", .label = "MassLbl", .caption = translatable("Caption", "Mass"),
         .fullName = translatable("Quantity", "Mass"),
-        .frame = MenuFrame::Frame1, .titleWord = translatable("Quantity", "Mass "), .note = "",
+        .frame = MenuFrame::Frame1, .titleWord = translatable("Title", "Mass "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"gm",                 1,                   "g;gram;grams;gramme;grammes"},
@@ -74,9 +74,9 @@ std::vector<QuantityDef> basicQuantities()
         }),
     },
     {
-        .button = "PressureCmd", .label = "PressureLbl", .caption = translatable("Quantity", "Pressure"),
+        .button = "PressureCmd", .label = "PressureLbl", .caption = translatable("Caption", "Pressure"),
         .fullName = translatable("Quantity", "Pressure"),
-        .frame = MenuFrame::Frame1, .titleWord = translatable("Quantity", "Pressure "), .note = translatable("Quantity", "Water at 4'C   and Mercury at 0'C"),
+        .frame = MenuFrame::Frame1, .titleWord = translatable("Title", "Pressure "), .note = translatable("Note", "Water at 4'C   and Mercury at 0'C"),
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"dyne/cm²", 1,                 "dyn/cm²"},
@@ -98,9 +98,9 @@ std::vector<QuantityDef> basicQuantities()
         }),
     },
     {
-        .button = "TemperatureCmd", .label = "TemperatureLbl", .caption = translatable("Quantity", "Temperature"),
+        .button = "TemperatureCmd", .label = "TemperatureLbl", .caption = translatable("Caption", "Temperature"),
         .fullName = translatable("Quantity", "Temperature"),
-        .frame = MenuFrame::Frame1, .titleWord = translatable("Quantity", "Temperature "), .note = "",
+        .frame = MenuFrame::Frame1, .titleWord = translatable("Title", "Temperature "), .note = "",
         .mode = ConversionMode::Temperature, .defaultUnit = 0,
         .units = makeUnits({
             {"°C ", 1, "celsius;centigrade", TemperatureScale::Celsius},
@@ -110,9 +110,9 @@ std::vector<QuantityDef> basicQuantities()
         }),
     },
     {
-        .button = "AreaCmd", .label = "AreaLbl", .caption = translatable("Quantity", "Area"),
+        .button = "AreaCmd", .label = "AreaLbl", .caption = translatable("Caption", "Area"),
         .fullName = translatable("Quantity", "Area"),
-        .frame = MenuFrame::Frame1, .titleWord = translatable("Quantity", "Area "), .note = "",
+        .frame = MenuFrame::Frame1, .titleWord = translatable("Title", "Area "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 1,
         .units = makeUnits({
             {"mm²",   0.01},
@@ -127,9 +127,9 @@ std::vector<QuantityDef> basicQuantities()
         }),
     },
     {
-        .button = "VelocityCmd", .label = "VelocityLbl", .caption = translatable("Quantity", "Velocity"),
+        .button = "VelocityCmd", .label = "VelocityLbl", .caption = translatable("Caption", "Velocity"),
         .fullName = translatable("Quantity", "Velocity"), .otherNames = {"speed"},
-        .frame = MenuFrame::Frame1, .titleWord = translatable("Quantity", "Velocity "), .note = "",
+        .frame = MenuFrame::Frame1, .titleWord = translatable("Title", "Velocity "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"km/h",     1,                              "kph;kmh;km/hr"},

@@ -10,9 +10,9 @@ std::vector<QuantityDef> energyQuantities()
     // clang-format off
     return {
     {
-        .button = "ActivationEnergyCmd", .label = "ActivationEnergyLbl", .caption = translatable("Quantity", "Activation Energy"),
+        .button = "ActivationEnergyCmd", .label = "ActivationEnergyLbl", .caption = translatable("Caption", "Activation Energy"),
         .fullName = translatable("Quantity", "Activation Energy"),
-        .frame = MenuFrame::Frame2, .titleWord = translatable("Quantity", "Activation Energy "), .note = "",
+        .frame = MenuFrame::Frame2, .titleWord = translatable("Title", "Activation Energy "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"J/mol",      1},
@@ -20,9 +20,9 @@ std::vector<QuantityDef> energyQuantities()
         }),
     },
     {
-        .button = "CmdSpecificEnergy", .label = "lblSpecificEnergy", .caption = translatable("Quantity", "Specific Energy"),
+        .button = "CmdSpecificEnergy", .label = "lblSpecificEnergy", .caption = translatable("Caption", "Specific Energy"),
         .fullName = translatable("Quantity", "Specific Energy"),
-        .frame = MenuFrame::Frame2, .titleWord = translatable("Quantity", "Specific Energy "), .note = "",
+        .frame = MenuFrame::Frame2, .titleWord = translatable("Title", "Specific Energy "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"ft.lbf/lb", 1},
@@ -36,9 +36,9 @@ std::vector<QuantityDef> energyQuantities()
         }),
     },
     {
-        .button = "EnergyCmd", .label = "EnergyLbl", .caption = translatable("Quantity", "Energy Work Heat"),
+        .button = "EnergyCmd", .label = "EnergyLbl", .caption = translatable("Caption", "Energy Work Heat"),
         .fullName = translatable("Quantity", "Energy, Work, Heat"),
-        .frame = MenuFrame::Frame2, .titleWord = translatable("Quantity", "Energy, Work, Heat "), .note = "",
+        .frame = MenuFrame::Frame2, .titleWord = translatable("Title", "Energy, Work, Heat "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"J",      1,                  "joule;joules"},
@@ -58,9 +58,9 @@ std::vector<QuantityDef> energyQuantities()
         }),
     },
     {
-        .button = "PowerCmd", .label = "PowerLbl", .caption = translatable("Quantity", "Power"),
+        .button = "PowerCmd", .label = "PowerLbl", .caption = translatable("Caption", "Power"),
         .fullName = translatable("Quantity", "Power"),
-        .frame = MenuFrame::Frame2, .titleWord = translatable("Quantity", "Power "), .note = "",
+        .frame = MenuFrame::Frame2, .titleWord = translatable("Title", "Power "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"Btu/h",                1,                  "Btu/hr"},
@@ -79,9 +79,9 @@ std::vector<QuantityDef> energyQuantities()
         }),
     },
     {
-        .button = "ForceCmd", .label = "ForceLbl", .caption = translatable("Quantity", "Force"),
+        .button = "ForceCmd", .label = "ForceLbl", .caption = translatable("Caption", "Force"),
         .fullName = translatable("Quantity", "Force"),
-        .frame = MenuFrame::Frame2, .titleWord = translatable("Quantity", "Force "), .note = translatable("Quantity", "The kgf is sometimes known as kilopond (kp) "),
+        .frame = MenuFrame::Frame2, .titleWord = translatable("Title", "Force "), .note = translatable("Note", "The kgf is sometimes known as kilopond (kp) "),
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"pdl",      1,         "poundal;poundals"},
@@ -95,9 +95,9 @@ std::vector<QuantityDef> energyQuantities()
         }),
     },
     {
-        .button = "cmdTorque", .label = "LblTorque", .caption = translatable("Quantity", "Torque"),
+        .button = "cmdTorque", .label = "LblTorque", .caption = translatable("Caption", "Torque"),
         .fullName = translatable("Quantity", "Torque"),
-        .frame = MenuFrame::Frame2, .titleWord = translatable("Quantity", "Torque "), .note = "",
+        .frame = MenuFrame::Frame2, .titleWord = translatable("Title", "Torque "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"pdl.ft",      1},
@@ -111,9 +111,9 @@ std::vector<QuantityDef> energyQuantities()
         }),
     },
     {
-        .button = "CmdStress", .label = "LblStress", .caption = translatable("Quantity", "Stress"),
+        .button = "CmdStress", .label = "LblStress", .caption = translatable("Caption", "Stress"),
         .fullName = translatable("Quantity", "Stress"),
-        .frame = MenuFrame::Frame2, .titleWord = translatable("Quantity", "Stress "), .note = "",
+        .frame = MenuFrame::Frame2, .titleWord = translatable("Title", "Stress "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"dyn/cm²",     1},
@@ -131,9 +131,9 @@ std::vector<QuantityDef> energyQuantities()
         }),
     },
     {
-        .button = "SurfaceTensionCmd", .label = "SurfaceTensionLbl", .caption = translatable("Quantity", "Surface Tension"),
+        .button = "SurfaceTensionCmd", .label = "SurfaceTensionLbl", .caption = translatable("Caption", "Surface Tension"),
         .fullName = translatable("Quantity", "Surface Tension"),
-        .frame = MenuFrame::Frame2, .titleWord = translatable("Quantity", "Surface Tension "), .note = "",
+        .frame = MenuFrame::Frame2, .titleWord = translatable("Title", "Surface Tension "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"dyne/cm", 1,          "dyn/cm"},

@@ -10,9 +10,9 @@ std::vector<QuantityDef> flowQuantities()
     // clang-format off
     return {
     {
-        .button = "MassFlowRateCmd", .label = "MassFlowRateLbl", .caption = translatable("Quantity", "Mass Flow Rate"),
+        .button = "MassFlowRateCmd", .label = "MassFlowRateLbl", .caption = translatable("Caption", "Mass Flow Rate"),
         .fullName = translatable("Quantity", "Mass Flow Rate"),
-        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Quantity", "MassFlowrate "), .note = translatable("Quantity", "Year taken as 365 days "),
+        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Title", "MassFlowrate "), .note = translatable("Note", "Year taken as 365 days "),
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"t/yr",     1},
@@ -31,9 +31,9 @@ std::vector<QuantityDef> flowQuantities()
         }),
     },
     {
-        .button = "CmdVolumeFlowRate", .label = "LblVolumeFlowRate", .caption = translatable("Quantity", "Volume FlowRate"),
+        .button = "CmdVolumeFlowRate", .label = "LblVolumeFlowRate", .caption = translatable("Caption", "Volume FlowRate"),
         .fullName = translatable("Quantity", "Volume Flow Rate"),
-        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Quantity", "Volume FlowRate "), .note = "",
+        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Title", "Volume FlowRate "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {translatable("Unit", "Liter/h"),       1,                  "L/h"},
@@ -62,9 +62,9 @@ std::vector<QuantityDef> flowQuantities()
         }),
     },
     {
-        .button = "IdealGasVolumeCmd", .label = "IdealGasVolumeLbl", .caption = translatable("Quantity", "Ideal Gas Volume"),
+        .button = "IdealGasVolumeCmd", .label = "IdealGasVolumeLbl", .caption = translatable("Caption", "Ideal Gas Volume"),
         .fullName = translatable("Quantity", "Ideal Gas Volume"),
-        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Quantity", "Ideal Gas Volume "), .note = "",
+        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Title", "Ideal Gas Volume "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 1,
         .units = makeUnits({
             {"lbmol @ 32°F·atm", 1},
@@ -76,9 +76,9 @@ std::vector<QuantityDef> flowQuantities()
         }),
     },
     {
-        .button = "DensityCmd", .label = "DensityLbl", .caption = translatable("Quantity", "Density"),
+        .button = "DensityCmd", .label = "DensityLbl", .caption = translatable("Caption", "Density"),
         .fullName = translatable("Quantity", "Density"),
-        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Quantity", "Density "), .note = translatable("Quantity", "Based on 1901  definition of the litre"),
+        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Title", "Density "), .note = translatable("Note", "Based on 1901  definition of the litre"),
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"kg/m³",     1},
@@ -94,9 +94,9 @@ std::vector<QuantityDef> flowQuantities()
         }),
     },
     {
-        .button = "DynamicViscosityCmd", .label = "DynamicViscosityLbl", .caption = translatable("Quantity", "Dynamic Viscosity"),
+        .button = "DynamicViscosityCmd", .label = "DynamicViscosityLbl", .caption = translatable("Caption", "Dynamic Viscosity"),
         .fullName = translatable("Quantity", "Dynamic Viscosity"),
-        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Quantity", "Dynamic Viscosity "), .note = "",
+        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Title", "Dynamic Viscosity "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"µN·s/m²",    1},
@@ -119,9 +119,9 @@ std::vector<QuantityDef> flowQuantities()
         }),
     },
     {
-        .button = "CmdKinematicViscosity", .label = "LblKinematicViscosity", .caption = translatable("Quantity", "Kinematic Viscosity"),
+        .button = "CmdKinematicViscosity", .label = "LblKinematicViscosity", .caption = translatable("Caption", "Kinematic Viscosity"),
         .fullName = translatable("Quantity", "Kinematic Viscosity"),
-        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Quantity", "Kinematic Viscosity "), .note = "",
+        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Title", "Kinematic Viscosity "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"in²/h", 1},
@@ -136,9 +136,9 @@ std::vector<QuantityDef> flowQuantities()
         }),
     },
     {
-        .button = "CmdDensityOfHeatFlowRate", .label = "DensityOfHeatFlowRateLbl", .caption = translatable("Quantity", "Density Of Heat Flow Rate"),
+        .button = "CmdDensityOfHeatFlowRate", .label = "DensityOfHeatFlowRateLbl", .caption = translatable("Caption", "Density Of Heat Flow Rate"),
         .fullName = translatable("Quantity", "Density Of Heat Flow Rate"), .otherNames = {"heat flux"},
-        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Quantity", "Density Of Heat FlowRate "), .note = "",
+        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Title", "Density Of Heat FlowRate "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"W/m²",         1},
@@ -153,9 +153,9 @@ std::vector<QuantityDef> flowQuantities()
         }),
     },
     {
-        .button = "ConcentrationCmd", .label = "ConcentrationLbl", .caption = translatable("Quantity", "Concentration"),
+        .button = "ConcentrationCmd", .label = "ConcentrationLbl", .caption = translatable("Caption", "Concentration"),
         .fullName = translatable("Quantity", "Concentration"),
-        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Quantity", "Concentration "), .note = "",
+        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Title", "Concentration "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"kg/m³",          1},
@@ -166,9 +166,9 @@ std::vector<QuantityDef> flowQuantities()
         }),
     },
     {
-        .button = "MolarConcentrationCmd", .label = "MolarConcentrationLbl", .caption = translatable("Quantity", " Molar Concentration"),
+        .button = "MolarConcentrationCmd", .label = "MolarConcentrationLbl", .caption = translatable("Caption", " Molar Concentration"),
         .fullName = translatable("Quantity", "Molar Concentration"),
-        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Quantity", "Molar Concentration "), .note = "",
+        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Title", "Molar Concentration "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"kmol/m³",      1},
@@ -177,9 +177,9 @@ std::vector<QuantityDef> flowQuantities()
         }),
     },
     {
-        .button = "IdealGasConstantCmd", .label = "IdealGasConstantLbl", .caption = translatable("Quantity", "Ideal Gas Constant"),
+        .button = "IdealGasConstantCmd", .label = "IdealGasConstantLbl", .caption = translatable("Caption", "Ideal Gas Constant"),
         .fullName = translatable("Quantity", "Ideal Gas Constant"),
-        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Quantity", "Ideal Gas Constant "), .note = "",
+        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Title", "Ideal Gas Constant "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"R",                    1},
@@ -196,9 +196,9 @@ std::vector<QuantityDef> flowQuantities()
         }),
     },
     {
-        .button = "ArrheniusConstantCmd", .label = "ArrheniusConstantLbl", .caption = translatable("Quantity", "Arrhenius Constant"),
+        .button = "ArrheniusConstantCmd", .label = "ArrheniusConstantLbl", .caption = translatable("Caption", "Arrhenius Constant"),
         .fullName = translatable("Quantity", "Arrhenius Constant"),
-        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Quantity", "Arrhenius Constant "), .note = "",
+        .frame = MenuFrame::FlowRelated, .titleWord = translatable("Title", "Arrhenius Constant "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"m³/(kmol·s)",    1},

@@ -10,9 +10,9 @@ std::vector<QuantityDef> heatQuantities()
     // clang-format off
     return {
     {
-        .button = "CmdCalorificValue", .label = "lblCalorificValue", .caption = translatable("Quantity", "Calorific Value"),
+        .button = "CmdCalorificValue", .label = "lblCalorificValue", .caption = translatable("Caption", "Calorific Value"),
         .fullName = translatable("Quantity", "Calorific Value"),
-        .frame = MenuFrame::Frame3, .titleWord = translatable("Quantity", "Calorific Value "), .note = "",
+        .frame = MenuFrame::Frame3, .titleWord = translatable("Title", "Calorific Value "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"J/m³",                   1},
@@ -28,9 +28,9 @@ std::vector<QuantityDef> heatQuantities()
         }),
     },
     {
-        .button = "SpecificHeatCapacityCmd", .label = "SpecificHeatCapacityLbl", .caption = translatable("Quantity", "Specific Heat Capacity"),
+        .button = "SpecificHeatCapacityCmd", .label = "SpecificHeatCapacityLbl", .caption = translatable("Caption", "Specific Heat Capacity"),
         .fullName = translatable("Quantity", "Specific Heat Capacity"),
-        .frame = MenuFrame::Frame3, .titleWord = translatable("Quantity", "Specific Heat Capacity "), .note = "",
+        .frame = MenuFrame::Frame3, .titleWord = translatable("Title", "Specific Heat Capacity "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"ft.lbf/(lb·°F)", 1},
@@ -43,9 +43,9 @@ std::vector<QuantityDef> heatQuantities()
         }),
     },
     {
-        .button = "ThermalConductivityCmd", .label = "ThermalConductivityLbl", .caption = translatable("Quantity", "Thermal Conductivity"),
+        .button = "ThermalConductivityCmd", .label = "ThermalConductivityLbl", .caption = translatable("Caption", "Thermal Conductivity"),
         .fullName = translatable("Quantity", "Thermal Conductivity"),
-        .frame = MenuFrame::Frame3, .titleWord = translatable("Quantity", "Thermal Conductivity "), .note = "",
+        .frame = MenuFrame::Frame3, .titleWord = translatable("Title", "Thermal Conductivity "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"Btu·in/(ft²·h·°F)",  1},
@@ -62,9 +62,9 @@ std::vector<QuantityDef> heatQuantities()
         }),
     },
     {
-        .button = "HeatTransferCoefficientCmd", .label = "HeatTransferCoefLbl", .caption = translatable("Quantity", "Heat Transfer Coefficien"),
+        .button = "HeatTransferCoefficientCmd", .label = "HeatTransferCoefLbl", .caption = translatable("Caption", "Heat Transfer Coefficien"),
         .fullName = translatable("Quantity", "Heat Transfer Coefficient"),
-        .frame = MenuFrame::Frame3, .titleWord = translatable("Quantity", "Heat Transfer Coefficient "), .note = "",
+        .frame = MenuFrame::Frame3, .titleWord = translatable("Title", "Heat Transfer Coefficient "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"W/(m²·°C)",       1},
@@ -79,9 +79,9 @@ std::vector<QuantityDef> heatQuantities()
         }),
     },
     {
-        .button = "EnthalpyCmd", .label = "EnthalpyLbl", .caption = translatable("Quantity", "Enthalpy"),
+        .button = "EnthalpyCmd", .label = "EnthalpyLbl", .caption = translatable("Caption", "Enthalpy"),
         .fullName = translatable("Quantity", "Enthalpy"),
-        .frame = MenuFrame::Frame3, .titleWord = translatable("Quantity", "Enthalpy "), .note = "",
+        .frame = MenuFrame::Frame3, .titleWord = translatable("Title", "Enthalpy "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits({
             {"J/g",    1},

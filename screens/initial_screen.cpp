@@ -172,7 +172,7 @@ void InitialScreen::buildQuantityEntries(TabStops &tabStops)
                                      picture(latin1(entry->picture), entry->pictureSize));
         button->setAccessibleName(accessibleQuantityName(*quantity));
         auto *label =
-            captionLabel(frame, utf8(quantity->label), catalogueText("Quantity", quantity->caption), entry->labelRect,
+            captionLabel(frame, utf8(quantity->label), catalogueText("Caption", quantity->caption), entry->labelRect,
                          entry->layout, entry->colour == CaptionColour::Desktop ? windowText : black);
 
         connect(button, &PictureBox::clicked, this, [this, quantity, button] { openQuantity(*quantity, *button); });
@@ -248,9 +248,9 @@ void InitialScreen::openQuantity(const QuantityDef &quantity, const PictureBox &
     screen.ConversionPcr()->setPicture(button.picture());
     // The title word goes in front of the title, where another language may put it elsewhere.
     screen.lblTitle()->setText(tr("%1%2", "a quantity's title word, then the conversion screen's title")
-                                   .arg(catalogueText("Quantity", quantity.titleWord), screen.lblTitle()->text()));
+                                   .arg(catalogueText("Title", quantity.titleWord), screen.lblTitle()->text()));
     if (!quantity.note.empty())
-        screen.lblNote()->setText(catalogueText("Quantity", quantity.note));
+        screen.lblNote()->setText(catalogueText("Note", quantity.note));
     if (quantity.mode == ConversionMode::Temperature)
         screen.Temperature()->setText(QStringLiteral("T"));
     screen.setQuantityName(accessibleQuantityName(quantity));

@@ -2,599 +2,721 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Caption</name>
+    <message>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation>Masse</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Surface</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Activation Energy</source>
+        <translation>Énergie d’activation</translation>
+    </message>
+    <message>
+        <source>Specific Energy</source>
+        <translation>Énergie massique</translation>
+    </message>
+    <message>
+        <source>Energy Work Heat</source>
+        <translation>Énergie, travail, chaleur</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Puissance</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Force</translation>
+    </message>
+    <message>
+        <source>Torque</source>
+        <translation>Couple</translation>
+    </message>
+    <message>
+        <source>Stress</source>
+        <translation>Contrainte</translation>
+    </message>
+    <message>
+        <source>Surface Tension</source>
+        <translation>Tension super­ficielle</translation>
+    </message>
+    <message>
+        <source>Mass Flow Rate</source>
+        <translation>Débit mas­sique</translation>
+    </message>
+    <message>
+        <source>Volume FlowRate</source>
+        <translation>Débit volumique</translation>
+    </message>
+    <message>
+        <source>Ideal Gas Volume</source>
+        <translation>Volume de gaz parfait</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Masse vol.</translation>
+    </message>
+    <message>
+        <source>Dynamic Viscosity</source>
+        <translation>Viscosité dynamique</translation>
+    </message>
+    <message>
+        <source>Kinematic Viscosity</source>
+        <translation>Viscosité ciné­matique</translation>
+    </message>
+    <message>
+        <source>Density Of Heat Flow Rate</source>
+        <translation>Densité de flux thermique</translation>
+    </message>
+    <message>
+        <source>Concentration</source>
+        <translation>Concentration</translation>
+    </message>
+    <message>
+        <source> Molar Concentration</source>
+        <translation> Concentration molaire</translation>
+    </message>
+    <message>
+        <source>Ideal Gas Constant</source>
+        <translation>Constante des gaz parfaits</translation>
+    </message>
+    <message>
+        <source>Arrhenius Constant</source>
+        <translation>Constante d’Arrhenius</translation>
+    </message>
+    <message>
+        <source>Calorific Value</source>
+        <translation>Pouvoir calorifique</translation>
+    </message>
+    <message>
+        <source>Specific Heat Capacity</source>
+        <translation>Capacité thermique massique</translation>
+    </message>
+    <message>
+        <source>Thermal Conductivity</source>
+        <translation>Conductivité thermique</translation>
+    </message>
+    <message>
+        <source>Heat Transfer Coefficien</source>
+        <translation>Coeff. d’échange thermique</translation>
+    </message>
+    <message>
+        <source>Enthalpy</source>
+        <translation>Enthalpie</translation>
+    </message>
+</context>
+<context>
     <name>ConstantsSheet</name>
     <message>
         <source>Constants</source>
-        <translation type="unfinished"></translation>
+        <translation>Constantes</translation>
     </message>
     <message>
         <source>Standard temperature and pressure (stp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Température et pression normales</translation>
     </message>
     <message>
         <source>C and 1.013 bar</source>
         <comment>after a raised o: 0 degrees C</comment>
-        <translation type="unfinished"></translation>
+        <translation>C et 1.013 bar</translation>
     </message>
     <message>
         <source>Molecular volume of ideal gas at stp</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume molaire du gaz parfait</translation>
     </message>
     <message>
         <source>= 22.4 liters/mol</source>
-        <translation type="unfinished"></translation>
+        <translation>= 22.4 litres/mol</translation>
     </message>
     <message>
         <source>Universal Gas constant, R</source>
-        <translation type="unfinished"></translation>
+        <translation>Constante des gaz parfaits, R</translation>
     </message>
     <message>
         <source>Avogadro’s number, N</source>
         <comment>a lowered A follows</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d’Avogadro, N</translation>
     </message>
     <message>
         <source>Boltzmann constant, k</source>
-        <translation type="unfinished"></translation>
+        <translation>Constante de Boltzmann, k</translation>
     </message>
     <message>
         <source>Faraday constant, F</source>
-        <translation type="unfinished"></translation>
+        <translation>Constante de Faraday, F</translation>
     </message>
     <message>
         <source>Plank constant, h</source>
-        <translation type="unfinished"></translation>
+        <translation>Constante de Planck, h</translation>
     </message>
     <message>
         <source>Acceleration of gravity, g</source>
-        <translation type="unfinished"></translation>
+        <translation>Accélération de la pesanteur, g</translation>
     </message>
     <message>
         <source>Conversion factor, g</source>
         <comment>a lowered c follows</comment>
-        <translation type="unfinished"></translation>
+        <translation>Facteur de conversion, g</translation>
     </message>
     <message>
         <source>Gravitational constant, G</source>
-        <translation type="unfinished"></translation>
+        <translation>Constante gravitationnelle, G</translation>
+    </message>
+    <message>
+        <source>= 273.15K and 1.013 x 10</source>
+        <comment>a raised 5 follows</comment>
+        <translation>= 273.15K et 1.013 x 10</translation>
     </message>
 </context>
 <context>
     <name>Frame</name>
     <message>
         <source>Basic Conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Grandeurs de base</translation>
     </message>
     <message>
         <source>Flow/Volume/Density Related</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit, volume, masse volumique</translation>
     </message>
     <message>
         <source>Energy/Power Related</source>
-        <translation type="unfinished"></translation>
+        <translation>Énergie et puissance</translation>
     </message>
     <message>
         <source>Heat Related</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaleur</translation>
+    </message>
+</context>
+<context>
+    <name>Note</name>
+    <message>
+        <source>Water at 4&apos;C   and Mercury at 0&apos;C</source>
+        <translation>Eau à 4 °C et mercure à 0 °C</translation>
+    </message>
+    <message>
+        <source>The kgf is sometimes known as kilopond (kp) </source>
+        <translation>Le kgf est aussi appelé kilopond (kp)</translation>
+    </message>
+    <message>
+        <source>Year taken as 365 days </source>
+        <translation>Année comptée à 365 jours</translation>
+    </message>
+    <message>
+        <source>Based on 1901  definition of the litre</source>
+        <translation>Selon la définition du litre de 1901</translation>
     </message>
 </context>
 <context>
     <name>Quantity</name>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Length </source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Volume </source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Mass</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mass </source>
-        <translation type="unfinished"></translation>
+        <translation>Masse</translation>
     </message>
     <message>
         <source>Pressure</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pressure </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Water at 4&apos;C   and Mercury at 0&apos;C</source>
-        <translation type="unfinished"></translation>
+        <translation>Pression</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Temperature </source>
-        <translation type="unfinished"></translation>
+        <translation>Température</translation>
     </message>
     <message>
         <source>Area</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Area </source>
-        <translation type="unfinished"></translation>
+        <translation>Surface</translation>
     </message>
     <message>
         <source>Velocity</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Velocity </source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse</translation>
     </message>
     <message>
         <source>Activation Energy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Activation Energy </source>
-        <translation type="unfinished"></translation>
+        <translation>Énergie d’activation</translation>
     </message>
     <message>
         <source>Specific Energy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Specific Energy </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Energy Work Heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Énergie massique</translation>
     </message>
     <message>
         <source>Energy, Work, Heat</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Energy, Work, Heat </source>
-        <translation type="unfinished"></translation>
+        <translation>Énergie, travail, chaleur</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Power </source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance</translation>
     </message>
     <message>
         <source>Force</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Force </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The kgf is sometimes known as kilopond (kp) </source>
-        <translation type="unfinished"></translation>
+        <translation>Force</translation>
     </message>
     <message>
         <source>Torque</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Torque </source>
-        <translation type="unfinished"></translation>
+        <translation>Couple</translation>
     </message>
     <message>
         <source>Stress</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stress </source>
-        <translation type="unfinished"></translation>
+        <translation>Contrainte</translation>
     </message>
     <message>
         <source>Surface Tension</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Surface Tension </source>
-        <translation type="unfinished"></translation>
+        <translation>Tension superficielle</translation>
     </message>
     <message>
         <source>Mass Flow Rate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>MassFlowrate </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Year taken as 365 days </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Volume FlowRate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit massique</translation>
     </message>
     <message>
         <source>Volume Flow Rate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Volume FlowRate </source>
-        <translation type="unfinished"></translation>
+        <translation>Débit volumique</translation>
     </message>
     <message>
         <source>Ideal Gas Volume</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ideal Gas Volume </source>
-        <translation type="unfinished"></translation>
+        <translation>Volume de gaz parfait</translation>
     </message>
     <message>
         <source>Density</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Density </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Based on 1901  definition of the litre</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse volumique</translation>
     </message>
     <message>
         <source>Dynamic Viscosity</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dynamic Viscosity </source>
-        <translation type="unfinished"></translation>
+        <translation>Viscosité dynamique</translation>
     </message>
     <message>
         <source>Kinematic Viscosity</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kinematic Viscosity </source>
-        <translation type="unfinished"></translation>
+        <translation>Viscosité cinématique</translation>
     </message>
     <message>
         <source>Density Of Heat Flow Rate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Density Of Heat FlowRate </source>
-        <translation type="unfinished"></translation>
+        <translation>Densité de flux thermique</translation>
     </message>
     <message>
         <source>Concentration</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Concentration </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> Molar Concentration</source>
-        <translation type="unfinished"></translation>
+        <translation>Concentration</translation>
     </message>
     <message>
         <source>Molar Concentration</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Molar Concentration </source>
-        <translation type="unfinished"></translation>
+        <translation>Concentration molaire</translation>
     </message>
     <message>
         <source>Ideal Gas Constant</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ideal Gas Constant </source>
-        <translation type="unfinished"></translation>
+        <translation>Constante des gaz parfaits</translation>
     </message>
     <message>
         <source>Arrhenius Constant</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Arrhenius Constant </source>
-        <translation type="unfinished"></translation>
+        <translation>Constante d’Arrhenius</translation>
     </message>
     <message>
         <source>Calorific Value</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Calorific Value </source>
-        <translation type="unfinished"></translation>
+        <translation>Pouvoir calorifique</translation>
     </message>
     <message>
         <source>Specific Heat Capacity</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Specific Heat Capacity </source>
-        <translation type="unfinished"></translation>
+        <translation>Capacité thermique massique</translation>
     </message>
     <message>
         <source>Thermal Conductivity</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Thermal Conductivity </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Heat Transfer Coefficien</source>
-        <translation type="unfinished"></translation>
+        <translation>Conductivité thermique</translation>
     </message>
     <message>
         <source>Heat Transfer Coefficient</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Heat Transfer Coefficient </source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient de transfert thermique</translation>
     </message>
     <message>
         <source>Enthalpy</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthalpie</translation>
+    </message>
+</context>
+<context>
+    <name>Title</name>
+    <message>
+        <source>Length </source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>Volume </source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Mass </source>
+        <translation>Masse</translation>
+    </message>
+    <message>
+        <source>Pressure </source>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>Temperature </source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Area </source>
+        <translation>Surface</translation>
+    </message>
+    <message>
+        <source>Velocity </source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Activation Energy </source>
+        <translation>Énergie d’activation</translation>
+    </message>
+    <message>
+        <source>Specific Energy </source>
+        <translation>Énergie massique</translation>
+    </message>
+    <message>
+        <source>Energy, Work, Heat </source>
+        <translation>Énergie, travail, chaleur</translation>
+    </message>
+    <message>
+        <source>Power </source>
+        <translation>Puissance</translation>
+    </message>
+    <message>
+        <source>Force </source>
+        <translation>Force</translation>
+    </message>
+    <message>
+        <source>Torque </source>
+        <translation>Couple</translation>
+    </message>
+    <message>
+        <source>Stress </source>
+        <translation>Contrainte</translation>
+    </message>
+    <message>
+        <source>Surface Tension </source>
+        <translation>Tension superficielle</translation>
+    </message>
+    <message>
+        <source>MassFlowrate </source>
+        <translation>Débit massique</translation>
+    </message>
+    <message>
+        <source>Volume FlowRate </source>
+        <translation>Débit volumique</translation>
+    </message>
+    <message>
+        <source>Ideal Gas Volume </source>
+        <translation>Volume de gaz parfait</translation>
+    </message>
+    <message>
+        <source>Density </source>
+        <translation>Masse volumique</translation>
+    </message>
+    <message>
+        <source>Dynamic Viscosity </source>
+        <translation>Viscosité dynamique</translation>
+    </message>
+    <message>
+        <source>Kinematic Viscosity </source>
+        <translation>Viscosité cinématique</translation>
+    </message>
+    <message>
+        <source>Density Of Heat FlowRate </source>
+        <translation>Densité de flux thermique</translation>
+    </message>
+    <message>
+        <source>Concentration </source>
+        <translation>Concentration</translation>
+    </message>
+    <message>
+        <source>Molar Concentration </source>
+        <translation>Concentration molaire</translation>
+    </message>
+    <message>
+        <source>Ideal Gas Constant </source>
+        <translation>Constante des gaz parfaits</translation>
+    </message>
+    <message>
+        <source>Arrhenius Constant </source>
+        <translation>Constante d’Arrhenius</translation>
+    </message>
+    <message>
+        <source>Calorific Value </source>
+        <translation>Pouvoir calorifique</translation>
+    </message>
+    <message>
+        <source>Specific Heat Capacity </source>
+        <translation>Capacité thermique massique</translation>
+    </message>
+    <message>
+        <source>Thermal Conductivity </source>
+        <translation>Conductivité thermique</translation>
+    </message>
+    <message>
+        <source>Heat Transfer Coefficient </source>
+        <translation>Coefficient de transfert thermique</translation>
     </message>
     <message>
         <source>Enthalpy </source>
-        <translation type="unfinished"></translation>
+        <translation>Enthalpie</translation>
     </message>
 </context>
 <context>
     <name>Unit</name>
     <message>
         <source>mile</source>
-        <translation type="unfinished"></translation>
+        <translation>mille</translation>
     </message>
     <message>
         <source>Yard</source>
-        <translation type="unfinished"></translation>
+        <translation>Yard</translation>
     </message>
     <message>
         <source>Liter</source>
-        <translation type="unfinished"></translation>
+        <translation>Litre</translation>
     </message>
     <message>
         <source>US gal</source>
-        <translation type="unfinished"></translation>
+        <translation>gal US</translation>
     </message>
     <message>
         <source>Imp gal</source>
-        <translation type="unfinished"></translation>
+        <translation>gal imp</translation>
     </message>
     <message>
         <source>Barrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Baril</translation>
     </message>
     <message>
         <source>UK Pint</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinte UK</translation>
     </message>
     <message>
         <source>UK gal</source>
-        <translation type="unfinished"></translation>
+        <translation>gal UK</translation>
     </message>
     <message>
         <source>US Barrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Baril US</translation>
     </message>
     <message>
         <source>Fluid oz</source>
-        <translation type="unfinished"></translation>
+        <translation>Once liquide</translation>
     </message>
     <message>
         <source>Carat</source>
-        <translation type="unfinished"></translation>
+        <translation>Carat</translation>
     </message>
     <message>
         <source>UK ton</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonne longue</translation>
     </message>
     <message>
         <source>US ton (Short ton)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonne courte (US)</translation>
     </message>
     <message>
         <source>Metric ton</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonne</translation>
     </message>
     <message>
         <source>Ounce</source>
-        <translation type="unfinished"></translation>
+        <translation>Once</translation>
     </message>
     <message>
         <source>Stone</source>
-        <translation type="unfinished"></translation>
+        <translation>Stone</translation>
     </message>
     <message>
         <source>Guintal</source>
-        <translation type="unfinished"></translation>
+        <translation>Quintal</translation>
     </message>
     <message>
         <source>Metric hp</source>
-        <translation type="unfinished"></translation>
+        <translation>ch</translation>
     </message>
     <message>
         <source>ton of Refrigeration</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonne de froid</translation>
     </message>
     <message>
         <source>Liter/h</source>
-        <translation type="unfinished"></translation>
+        <translation>Litre/h</translation>
     </message>
     <message>
         <source>Liter/min</source>
-        <translation type="unfinished"></translation>
+        <translation>Litre/min</translation>
     </message>
     <message>
         <source>Liter/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Litre/s</translation>
     </message>
     <message>
         <source>Barrel/hr</source>
-        <translation type="unfinished"></translation>
+        <translation>Baril/h</translation>
     </message>
     <message>
         <source>UK Pint/h</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinte UK/h</translation>
     </message>
     <message>
         <source>US Barrel/h</source>
-        <translation type="unfinished"></translation>
+        <translation>Baril US/h</translation>
     </message>
     <message>
         <source>Fluid oz/h</source>
-        <translation type="unfinished"></translation>
+        <translation>Once liquide/h</translation>
     </message>
 </context>
 <context>
     <name>quantora::ConstantsSheetWidget</name>
     <message>
         <source>Constants</source>
-        <translation type="unfinished"></translation>
+        <translation>Constantes</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
 </context>
 <context>
     <name>quantora::InitialScreen</name>
     <message>
         <source>%1 %2 By Orvandel</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 par Orvandel</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>Standard Constants</source>
-        <translation type="unfinished"></translation>
+        <translation>Constantes</translation>
     </message>
     <message>
         <source>Exit Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>%1%2</source>
         <comment>a quantity&apos;s title word, then the conversion screen&apos;s title</comment>
-        <translation type="unfinished"></translation>
+        <translation>%2 : %1</translation>
     </message>
 </context>
 <context>
     <name>quantora::TheDisplayScreen</name>
     <message>
         <source>result %1</source>
-        <translation type="unfinished"></translation>
+        <translation>résultat %1</translation>
     </message>
     <message>
         <source>Copied %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copié : %1</translation>
     </message>
     <message>
         <source>Enter Value To be Converted...</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur à convertir...</translation>
     </message>
     <message>
         <source>Back To Main Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour au menu principal</translation>
     </message>
     <message>
         <source>Conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion</translation>
     </message>
     <message>
         <source>Value in</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur en</translation>
     </message>
     <message>
         <source>From unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité de départ</translation>
     </message>
     <message>
         <source>To unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité d’arrivée</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a quantity, then its result</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
     <name>quantora::frmAbout</name>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Les informations système sont indisponibles pour le moment</translation>
     </message>
     <message>
         <source>%1 looks for %2, the system-information program named in the registry.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 recherche %2, le programme d’informations système indiqué dans le registre.</translation>
     </message>
     <message>
         <source>%1 looks for one of these programs on the PATH: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 recherche l’un de ces programmes dans le PATH : %2.</translation>
     </message>
     <message>
         <source>A Quantora that  makes conversion between various engineering units easy .  The program is constructed in such away that it gives the equivalent measurement  by moving the pointer to the required unit....</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantora facilite la conversion entre unités techniques. Le programme donne la mesure équivalente dès que le pointeur est placé sur l’unité voulue.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Système...</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>quantora::frmConstants</name>
     <message>
         <source>Constants Screen - %1  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Constantes - %1  %2</translation>
     </message>
     <message>
         <source>Back To Main Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu principal</translation>
     </message>
 </context>
 </TS>
