@@ -48,6 +48,9 @@ public:
         output_.clear();
     }
 
+    // A write that failed (a full disk) ends the run: nothing more can arrive.
+    bool outputFailed() const { return !out_; }
+
     bool allConverted() const { return allConverted_; }
 
 private:
@@ -121,7 +124,7 @@ bool runBatch(std::istream &in, std::ostream &out, std::ostream &err, int digits
     // buffer is empty, and only then), so that lines typed at a terminal or sent
     // one at a time by another program are answered at once: the results go out
     // whenever no more input is waiting.
-    while (source && source->sgetc() != std::char_traits<char>::eof()) {
+    while (source && !converter.outputFailed() && source->sgetc() != std::char_traits<char>::eof()) {
         const auto wanted = std::clamp<std::streamsize>(source->in_avail(), 1, static_cast<std::streamsize>(blockSize));
         const auto got = static_cast<std::size_t>(source->sgetn(block.data(), wanted));
         pending.append(block.data(), got);

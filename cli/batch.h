@@ -14,7 +14,8 @@ namespace quantora {
 // cliResult).
 // A line that cannot be converted writes an empty line to `out` and
 // "quantora-cli: line N: <reason>" to `err`, and the run goes on.
-// Returns true when every line converted.
+// Returns true when every line converted. A write to out that fails ends the
+// run, with out's failure left for the caller to report.
 bool runBatch(std::istream &in, std::ostream &out, std::ostream &err, int digits, FactorSet factors = FactorSet::Table);
 
 } // namespace quantora

@@ -9,6 +9,7 @@
 #include "lookup.h"
 #include "names.h"
 #include "options.h"
+#include "output_check.h"
 #include "result_problem.h"
 
 #include <string>
@@ -160,9 +161,7 @@ int listNames(std::span<const std::string_view> args, std::ostream &out, std::os
     return exitOk;
 }
 
-} // namespace
-
-int runCli(std::span<const std::string_view> args, std::istream &in, std::ostream &out, std::ostream &err)
+int runCommand(std::span<const std::string_view> args, std::istream &in, std::ostream &out, std::ostream &err)
 {
     const ParsedOptions parsed = parseOptions(args);
     if (parsed.error)
@@ -205,6 +204,18 @@ int runCli(std::span<const std::string_view> args, std::istream &in, std::ostrea
     if (command == namesCommand)
         return listNames(rest, out, err);
     return complain(err, "unknown command \"" + std::string(command) + "\"; choose one of: " + std::string(commands));
+}
+
+} // namespace
+
+int runCli(std::span<const std::string_view> args, std::istream &in, std::ostream &out, std::ostream &err)
+{
+    const int status = runCommand(args, in, out, err);
+    if (const std::optional<std::string> failure = outputFailure(out)) {
+        err << "quantora-cli: cannot write the output: " + *failure + "\n";
+        return exitOutputFailed;
+    }
+    return status;
 }
 
 } // namespace quantora

@@ -5,7 +5,11 @@
 #include "picture_widgets.h"
 #include "quantity.h"
 
+#include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>
@@ -14,11 +18,92 @@ namespace quantora {
 
 namespace {
 
+// A modal window blocks every other window: Qt refuses clicks and keys there,
+// and the actions below refuse a screen reader's (or any accessibility
+// client's) press, toggle and focus there too.
+bool blockedByModalWindow(const QWidget &control)
+{
+    const QWidget *modal = QApplication::activeModalWidget();
+    return modal && control.window() != modal;
+}
+
+// Runs a control's click once the accessibility client's call has returned, as
+// a push button's press does: a click may open a modal window, whose event loop
+// must not run inside the call. A modal window that opened meanwhile (a second
+// press queued behind the first) still blocks it then.
+template <typename Control, typename Click> void clickLater(Control *control, Click click)
+{
+    QTimer::singleShot(0, control, [control = QPointer<Control>(control), click] {
+        if (control && control->isEnabled() && !blockedByModalWindow(*control))
+            (control->*click)();
+    });
+}
+
+// A caption as read aloud: "&Save" is "Save", and "&&" a plain "&".
+QString withoutMnemonic(const QString &caption)
+{
+    QString text;
+    text.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        text += caption[i];
+    }
+    return text;
+}
+
+// Whatever a modal window blocks takes no action, and offers none.
+class GatedAccessibleWidget : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    void doAction(const QString &actionName) override
+    {
+        if (!blockedByModalWindow(*widget()))
+            QAccessibleWidget::doAction(actionName);
+    }
+};
+
+// A push button: pressed by its press action, named by its caption.
+class AccessiblePushButton : public GatedAccessibleWidget {
+public:
+    explicit AccessiblePushButton(QAbstractButton *button) : GatedAccessibleWidget(button, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && button()->accessibleName().isEmpty())
+            return withoutMnemonic(button()->text());
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.pressed = button()->isDown();
+        if (const auto *push = qobject_cast<const QPushButton *>(button()))
+            state.defaultButton = push->isDefault();
+        return state;
+    }
+
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString &actionName) override
+    {
+        if (actionName != pressAction())
+            return GatedAccessibleWidget::doAction(actionName);
+        if (button()->isEnabled() && !blockedByModalWindow(*button()))
+            clickLater(button(), &QAbstractButton::click);
+    }
+
+private:
+    QAbstractButton *button() const { return static_cast<QAbstractButton *>(widget()); }
+};
+
 // A picture control: a button with a press action when the keyboard reaches
 // it, otherwise a plain graphic.
-class AccessiblePicture : public QAccessibleWidget {
+class AccessiblePicture : public GatedAccessibleWidget {
 public:
-    explicit AccessiblePicture(ClickableWidget *picture) : QAccessibleWidget(picture) {}
+    explicit AccessiblePicture(ClickableWidget *picture) : GatedAccessibleWidget(picture) {}
 
     QAccessible::Role role() const override
     {
@@ -36,10 +121,9 @@ public:
     void doAction(const QString &actionName) override
     {
         if (actionName != pressAction() || !picture()->isKeyboardButton())
-            return QAccessibleWidget::doAction(actionName);
-        // A click opens a modal window; run it after the screen reader's call
-        // has returned, as a push button's press does.
-        QTimer::singleShot(0, picture(), &ClickableWidget::clicked);
+            return GatedAccessibleWidget::doAction(actionName);
+        if (!blockedByModalWindow(*picture()))
+            clickLater(picture(), &ClickableWidget::clicked);
     }
 
 private:
@@ -135,6 +219,8 @@ QAccessibleInterface *quantoraAccessible(const QString &className, QObject *obje
     auto *widget = qobject_cast<QWidget *>(object);
     if (!widget)
         return nullptr;
+    if (className == QLatin1String("QPushButton"))
+        return new AccessiblePushButton(static_cast<QPushButton *>(widget));
     if (className == QLatin1String("quantora::ClickableWidget"))
         return new AccessiblePicture(static_cast<ClickableWidget *>(widget));
     if (className == QLatin1String("quantora::InitialScreen"))

@@ -21,6 +21,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QListWidget>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <map>
@@ -125,7 +126,7 @@ void InitialScreen::buildControls()
     m_image1 = new StretchedImage(QStringLiteral("logo"), this);
     m_image1->setObjectName(QStringLiteral("Image1"));
     m_image1->setGeometry(design::rect(6360, 3480, 3600, 3360));
-    connect(m_image1, &StretchedImage::clicked, this, [] { frmAbout::showModal(); });
+    connect(m_image1, &StretchedImage::clicked, this, &InitialScreen::showAboutBox);
     // The logo is a button for the keyboard too, the last stop of the Tab order.
     m_image1->setFocusPolicy(Qt::TabFocus);
     m_image1->setAccessibleName(QStringLiteral("About ") + latin1(applicationTitle));
@@ -221,8 +222,15 @@ void InitialScreen::load()
     activateWindow(); // takes the keys even with no window manager
 }
 
+bool InitialScreen::windowOpenOverMenu() const
+{
+    return m_displayScreen || QApplication::activeModalWidget();
+}
+
 void InitialScreen::openQuantity(const QuantityDef &quantity, const PictureBox &button)
 {
+    if (windowOpenOverMenu())
+        return;
     m_theList->clear();
     m_theValue->clear();
     for (const UnitEntry &unit : quantity.units) {
@@ -231,9 +239,11 @@ void InitialScreen::openQuantity(const QuantityDef &quantity, const PictureBox &
     }
     m_theList->setCurrentRow(quantity.defaultUnit);
 
-    // A new conversion screen for every opening: nothing carries over.
-    m_displayScreen = std::make_unique<TheDisplayScreen>(quantity);
-    TheDisplayScreen &screen = *m_displayScreen;
+    // A new conversion screen for every opening: nothing carries over. It
+    // belongs to this call, so nothing else can free it while it is shown.
+    TheDisplayScreen screen(quantity);
+    m_displayScreen = &screen;
+    const auto forget = qScopeGuard([this] { m_displayScreen = nullptr; });
     screen.ConversionPcr()->setPicture(button.picture());
     screen.lblTitle()->setText(utf8(quantity.titleWord) + screen.lblTitle()->text());
     if (!quantity.note.empty())
@@ -243,11 +253,12 @@ void InitialScreen::openQuantity(const QuantityDef &quantity, const PictureBox &
     screen.setQuantityName(accessibleQuantityName(quantity));
 
     FillInList();
-    m_displayScreen.reset();
 }
 
 void InitialScreen::FillInList()
 {
+    if (!m_displayScreen)
+        return; // only an opening has a screen to fill
     TheDisplayScreen &screen = *m_displayScreen;
     const int count = m_theList->count();
     for (int i = 0; i < count; ++i) {
@@ -262,8 +273,16 @@ void InitialScreen::FillInList()
     execReturningFocus(screen);
 }
 
+void InitialScreen::showAboutBox()
+{
+    if (!windowOpenOverMenu())
+        frmAbout::showModal();
+}
+
 void InitialScreen::CmdConstants_Click()
 {
+    if (windowOpenOverMenu())
+        return;
     if (!m_constants)
         m_constants = std::make_unique<frmConstants>();
     m_constants->showModal();
@@ -285,7 +304,7 @@ void InitialScreen::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // Only the window's own background opens the About box, not a frame or a control.
     if (!childAt(event->position().toPoint()))
-        frmAbout::showModal();
+        showAboutBox();
 }
 
 } // namespace quantora

@@ -36,11 +36,6 @@ public:
     // at its design position and shows it.
     void load();
 
-    // Copies the loaded quantity from the hidden lists into the conversion
-    // screen, selects the default unit in both of its lists and shows it
-    // modally; returns when it closes.
-    void FillInList();
-
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -52,8 +47,19 @@ private:
     void buildQuantityEntries(TabStops &tabStops);
     void buildOtherControls(TabStops &tabStops);
 
+    // Whether a window the menu opened, or any modal window, is open over the
+    // menu. The menu then opens nothing more, whichever way a request arrives
+    // (a screen reader's press, a shortcut, a double-click, a queued timer).
+    bool windowOpenOverMenu() const;
+
     // The loading sequence of one quantity, run by its picture and its caption.
+    // The conversion screen it makes lives until this call returns.
     void openQuantity(const QuantityDef &quantity, const PictureBox &button);
+    // Copies the loaded quantity from the hidden lists into the open conversion
+    // screen, selects the default unit in both of its lists and shows it
+    // modally; returns when it closes.
+    void FillInList();
+    void showAboutBox();
     void CmdConstants_Click();
     void EndProgram_Click();
 
@@ -62,7 +68,7 @@ private:
     QListWidget *m_theValue = nullptr;
     QPushButton *m_endProgram = nullptr;
     StretchedImage *m_image1 = nullptr;
-    std::unique_ptr<TheDisplayScreen> m_displayScreen;
+    TheDisplayScreen *m_displayScreen = nullptr; // the screen openQuantity owns while it runs
     std::unique_ptr<frmConstants> m_constants;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The main menu driven as a user drives it: start, every quantity by its
 // picture and its caption, the About box, the constants screen and the end.
+#include "accessibility.h"
 #include "catalogue.h"
 #include "design.h"
 #include "focus_ring.h"
@@ -14,6 +15,7 @@
 #include "pictures.h"
 #include "the_display_screen.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -121,6 +123,8 @@ private slots:
     void keysOpenThePictureInFocusAndFocusComesBack_data();
     void keysOpenThePictureInFocusAndFocusComesBack();
     void standardConstantsOpensTheSameScreenEveryTime();
+    void nothingReachesTheMenuBehindAnOpenWindow_data();
+    void nothingReachesTheMenuBehindAnOpenWindow();
     void exitProgramEndsTheEventLoop();
 
 private:
@@ -136,6 +140,7 @@ void InitialScreenTest::initTestCase()
 {
     QLocale::setDefault(QLocale::c());
     design::installFontSubstitutions();
+    installAccessibleInterfaces();
     m_menu = std::make_unique<InitialScreen>();
 }
 
@@ -674,6 +679,75 @@ void InitialScreenTest::standardConstantsOpensTheSameScreenEveryTime()
     QVERIFY(*seen);
     QCOMPARE(second, first);
     QCOMPARE(secondPosition, firstPosition);
+}
+
+void InitialScreenTest::nothingReachesTheMenuBehindAnOpenWindow_data()
+{
+    // How a control of the main menu may be worked while a window is open over
+    // it: an accessibility client's action (a screen reader, voice control), or
+    // a click that arrives without the window system (a shortcut, a timer).
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("action");
+    QTest::newRow("press another quantity") << "MassCmd" << QAccessibleActionInterface::pressAction();
+    QTest::newRow("press Standard Constants") << "CmdConstants" << QAccessibleActionInterface::pressAction();
+    QTest::newRow("press the logo") << "Image1" << QAccessibleActionInterface::pressAction();
+    QTest::newRow("press Exit Program") << "EndProgram" << QAccessibleActionInterface::pressAction();
+    QTest::newRow("focus another quantity") << "MassCmd" << QAccessibleActionInterface::setFocusAction();
+    QTest::newRow("focus Exit Program") << "EndProgram" << QAccessibleActionInterface::setFocusAction();
+    QTest::newRow("click another quantity") << "MassCmd" << QString();
+    QTest::newRow("click Standard Constants") << "CmdConstants" << QString();
+    QTest::newRow("click the logo") << "Image1" << QString();
+}
+
+void InitialScreenTest::nothingReachesTheMenuBehindAnOpenWindow()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, action);
+    m_menu->show();
+    auto *target = m_menu->findChild<QWidget *>(name);
+    QVERIFY(target);
+    QString title;
+    bool stillOnTop = false;
+    bool menuOpen = false;
+    QWidget *focusBefore = nullptr;
+    auto seen = onNextModal([&](QWidget *screen) {
+        focusBefore = m_menu->focusWidget();
+        if (action.isEmpty()) {
+            if (auto *button = qobject_cast<ClickableWidget *>(target))
+                emit button->clicked();
+        } else {
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(target);
+            QVERIFY(accessible && accessible->actionInterface());
+            QVERIFY(accessible->actionInterface()->actionNames().contains(action));
+            accessible->actionInterface()->doAction(action);
+        }
+        // A press runs once the client's call has returned: let it.
+        QTest::qWait(50);
+        stillOnTop = QApplication::activeModalWidget() == screen;
+        title = screen->findChild<QLabel *>("lblTitle")->text();
+        menuOpen = m_menu->isVisible();
+        QCOMPARE(m_menu->focusWidget(), focusBefore);
+    });
+    QTest::mouseClick(control<PictureBox>("Lengthcmd"), Qt::LeftButton);
+    QVERIFY(*seen);
+    QVERIFY(stillOnTop);
+    QCOMPARE(title, QStringLiteral("Length Conversion"));
+    QVERIFY(menuOpen);
+    QVERIFY(!QApplication::activeModalWidget());
+
+    // With nothing open over it, the menu takes the same action.
+    if (name == QStringLiteral("MassCmd") && !action.isEmpty()) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(target);
+        bool opened = false;
+        seen = onNextModal([&](QWidget *screen) {
+            opened = screen->findChild<QLabel *>("lblTitle")->text() == QStringLiteral("Mass Conversion");
+        });
+        accessible->actionInterface()->doAction(action);
+        processUntil([&] { return bool(*seen); });
+        QCOMPARE(bool(*seen), action == QAccessibleActionInterface::pressAction());
+        QCOMPARE(opened, action == QAccessibleActionInterface::pressAction());
+        seen->cancel();
+    }
 }
 
 void InitialScreenTest::exitProgramEndsTheEventLoop()
