@@ -100,6 +100,16 @@ void announceResult(QWidget &window, const QString &text)
     speak(QStringLiteral("result ") + text);
 }
 
+void announceChange(QWidget &window, const QString &what, const QString &text)
+{
+    if (LastResult *last = LastResult::of(window))
+        last->text = text;
+    else
+        (new LastResult(window))->text = text;
+    if (shouldSpeak(window))
+        speak(what + QStringLiteral(", result ") + text);
+}
+
 void announceCopied(const QWidget &window, const QString &text)
 {
     if (shouldSpeak(window))
