@@ -19,6 +19,16 @@ void recomputeRatio(benchmark::State &state)
 }
 BENCHMARK(recomputeRatio);
 
+void recomputeRatioExact(benchmark::State &state)
+{
+    // The same by the exact factors.
+    const auto &length = *quantora::findByButton("Lengthcmd");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(quantora::conversionResult("1234.5", length.units[5], length.units[1],
+                                                            {.factors = quantora::FactorSet::Exact}));
+}
+BENCHMARK(recomputeRatioExact);
+
 void recomputeTemperature(benchmark::State &state)
 {
     // 98.6 from °F to °C.

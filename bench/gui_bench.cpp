@@ -2,6 +2,10 @@
 // Times the real windows on the offscreen platform. Each mode prints one line
 // "name value unit" (the median of its repetitions):
 //   gui_bench keystroke   one keystroke in the value box until the result shows it
+//   gui_bench keystrokes  the same in Pressure (lbf/in² to kPa) by the table's and
+//                         by the exact factors, in turns, in one run
+// The windows keep their choice of factors in a configuration folder of the
+// benchmark's own.
 //   gui_bench open        a picture click until the conversion screen shows its first result
 //   gui_bench startup     process start until the About box is shown (runs itself as a child)
 //   gui_bench memory      peak memory of a session that opens every quantity once (as a child)
@@ -12,12 +16,15 @@
 #include "pictures.h"
 #include "the_display_screen.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -74,30 +81,57 @@ void openWith(InitialScreen &menu, const char *button)
     QTest::mouseClick(menu.findChild<PictureBox *>(QString::fromLatin1(button)), Qt::LeftButton);
 }
 
+// Times `count` keystrokes into the screen's value box, each until the result
+// shows it, onto `nanoseconds`.
+void typeInto(QWidget *screen, int count, std::vector<double> &nanoseconds)
+{
+    auto *value = screen->findChild<QLineEdit *>(QStringLiteral("InitialValueTxt"));
+    auto *result = screen->findChild<QLabel *>(QStringLiteral("LblEqualTo"));
+    value->clear();
+    QElapsedTimer timer;
+    for (int i = 0; i < count; ++i) {
+        const char key = "1234567890.e5"[i % 13];
+        timer.start();
+        QTest::keyClick(value, key);
+        const QString shown = result->text();
+        nanoseconds.push_back(double(timer.nsecsElapsed()));
+        if (shown.isEmpty())
+            return;
+        if (value->text().size() > 12)
+            value->clear();
+    }
+}
+
 int keystroke()
 {
     auto menu = shownMenu();
     std::vector<double> nanoseconds;
     ShowWatcher watcher(QStringLiteral("TheDisplayScreen"), [&](QWidget *screen) {
-        auto *value = screen->findChild<QLineEdit *>(QStringLiteral("InitialValueTxt"));
-        auto *result = screen->findChild<QLabel *>(QStringLiteral("LblEqualTo"));
-        value->clear();
-        QElapsedTimer timer;
-        for (int i = 0; i < 4000; ++i) {
-            const char key = "1234567890.e5"[i % 13];
-            timer.start();
-            QTest::keyClick(value, key);
-            const QString shown = result->text();
-            nanoseconds.push_back(double(timer.nsecsElapsed()));
-            if (shown.isEmpty())
-                return;
-            if (value->text().size() > 12)
-                value->clear();
-        }
+        typeInto(screen, 4000, nanoseconds);
         screen->close();
     });
     openWith(*menu, "Lengthcmd");
     std::printf("keystroke %.1f us\n", median(nanoseconds) / 1000);
+    return 0;
+}
+
+int keystrokes()
+{
+    auto menu = shownMenu();
+    std::vector<double> table, exact;
+    ShowWatcher watcher(QStringLiteral("TheDisplayScreen"), [&](QWidget *screen) {
+        screen->findChild<QListWidget *>(QStringLiteral("InitialValueList"))->setCurrentRow(8); // lbf/in²
+        screen->findChild<QListWidget *>(QStringLiteral("FinalValueList"))->setCurrentRow(14);  // kPa
+        auto *exactFactors = screen->findChild<QAction *>(QStringLiteral("exactFactors"));
+        // Turns of 500 keys each, so that both sets see the same machine.
+        for (int turn = 0; turn < 8; ++turn) {
+            exactFactors->setChecked(turn % 2 == 1);
+            typeInto(screen, 500, turn % 2 == 1 ? exact : table);
+        }
+        screen->close();
+    });
+    openWith(*menu, "PressureCmd");
+    std::printf("keystroke-table %.1f us\nkeystroke-exact %.1f us\n", median(table) / 1000, median(exact) / 1000);
     return 0;
 }
 
@@ -188,15 +222,19 @@ int main(int argc, char **argv)
     if (std::strcmp(mode, "startup") == 0)
         return startup(argv[0]);
 
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     design::installFontSubstitutions();
     QApplication::setWindowIcon(windowIcon());
     if (std::strcmp(mode, "keystroke") == 0)
         return keystroke();
+    if (std::strcmp(mode, "keystrokes") == 0)
+        return keystrokes();
     if (std::strcmp(mode, "open") == 0)
         return open();
     if (std::strcmp(mode, "memory") == 0)
         return memoryChild();
-    std::fprintf(stderr, "usage: gui_bench keystroke|open|startup|memory\n");
+    std::fprintf(stderr, "usage: gui_bench keystroke|keystrokes|open|startup|memory\n");
     return 2;
 }

@@ -7,6 +7,17 @@
 
 namespace quantora {
 
+namespace {
+
+std::string withCapitalE(std::string text)
+{
+    if (const auto e = text.find('e'); e != std::string::npos)
+        text[e] = 'E';
+    return text;
+}
+
+} // namespace
+
 std::string factorText(double value)
 {
     if (value == 0.0)
@@ -19,10 +30,21 @@ std::string factorText(double value)
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
     if (ec != std::errc{})
         return {};
-    std::string text(buffer.data(), end);
-    if (const auto e = text.find('e'); e != std::string::npos)
-        text[e] = 'E';
-    return text;
+    return withCapitalE(std::string(buffer.data(), end));
+}
+
+std::string shortestText(double value)
+{
+    if (value == 0.0)
+        return "0";
+    const double magnitude = std::fabs(value);
+    const auto format =
+        magnitude >= 1e-4 && magnitude < 1e15 ? std::chars_format::fixed : std::chars_format::scientific;
+    std::array<char, 400> buffer{};
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format);
+    if (ec != std::errc{})
+        return {};
+    return withCapitalE(std::string(buffer.data(), end));
 }
 
 double readFactorText(std::string_view text)

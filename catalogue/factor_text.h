@@ -12,6 +12,10 @@ namespace quantora {
 // Negative zero is written "0". Not meant for infinities or NaN.
 std::string factorText(double value);
 
+// Writes a double with the fewest significant digits that read back as the
+// same double, in factorText's form otherwise ("6894.757293168361", "1E-10").
+std::string shortestText(double value);
+
 // Reads a text written by factorText back as a double (locale-independent).
 // Returns 0 for text that is not a number.
 double readFactorText(std::string_view text);

@@ -24,13 +24,20 @@ enum class ConversionMode { Ratio, Temperature };
 // that unit to degrees Celsius and back.
 enum class TemperatureScale { Celsius, Fahrenheit, Kelvin, Rankine };
 
+// Which factors a ratio conversion uses: the catalogue's table factors, which
+// the windows and the command line use unless told otherwise, or the factors
+// exact to the units' definitions.
+enum class FactorSet { Table, Exact };
+
 // One unit of a quantity. The factor text, not the computed double, is what a
-// conversion reads back, so a factor that is not exact in double precision
-// acts as its 15-digit text.
+// conversion by the table's factors reads back, so a factor that is not exact
+// in double precision acts as its 15-digit text.
 struct UnitEntry {
     std::string name;
-    double factor;
     std::string factorText;
+    // The unit's size in the same base unit as the factor text, as the unit's
+    // definition gives it (1 for the temperature scales, which have none).
+    double exactFactor = 1;
     // The symbols and words people also type for the unit ("inch", "psi"),
     // each naming no other unit of its quantity.
     std::vector<std::string> otherNames;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "definitions.h"
 #include "quantity.h"
 
 #include <cmath>
@@ -10,12 +11,14 @@
 
 namespace quantora {
 
-// A unit as the frame sources write it: its name, the arithmetic of its factor,
-// the other names people type for it, separated by ";" ("inch;inches"), and for
-// a temperature its scale.
+// A unit as the frame sources write it: its name, the arithmetic of its table
+// factor, its size in SI units composed from the defining constants of
+// definitions.h, the other names people type for it, separated by ";"
+// ("inch;inches"), and for a temperature its scale.
 struct UnitRow {
     const char *name;
     double factor;
+    long double definition;
     const char *otherNames = "";
     std::optional<TemperatureScale> scale = {};
 };
@@ -27,7 +30,9 @@ inline double pw(double base, double exponent)
     return std::pow(base, exponent);
 }
 
-// Turns the rows into units, each factor written at once by the factor text rule.
-std::vector<UnitEntry> makeUnits(std::initializer_list<UnitRow> rows);
+// Turns the rows into units, each factor written at once by the factor text
+// rule. `base` is the SI size of the unit whose table factor is 1; each unit's
+// exact factor is its definition divided by it.
+std::vector<UnitEntry> makeUnits(long double base, std::initializer_list<UnitRow> rows);
 
 } // namespace quantora

@@ -25,7 +25,7 @@ constexpr std::size_t maxLineLength = 1 << 20;
 
 class BatchConverter {
 public:
-    BatchConverter(std::ostream &out, std::ostream &err, int digits) : out_(out), err_(err), digits_(digits)
+    BatchConverter(std::ostream &out, std::ostream &err, CliForm form) : out_(out), err_(err), form_(form)
     {
         output_.reserve(2 * blockSize);
     }
@@ -95,16 +95,16 @@ private:
             if (positions[i] < 0)
                 return unitProblemMessage(*quantity, unit, findUnits(*quantity, unit));
         }
-        std::string text = cliResultText(*quantity, fields[1], positions[0], positions[1], digits_);
-        if (auto problem = resultProblem(*quantity, fields[1], positions[0], positions[1], text))
+        const ConversionResult result = cliResult(*quantity, fields[1], positions[0], positions[1], form_);
+        if (auto problem = resultProblem(*quantity, fields[1], positions[0], positions[1], result))
             return problem;
-        output_ += text;
+        output_ += result.text;
         return std::nullopt;
     }
 
     std::ostream &out_;
     std::ostream &err_;
-    const int digits_;
+    const CliForm form_;
     NameCache names_;
     std::string output_;
     long long lineNumber_ = 0;
@@ -113,9 +113,9 @@ private:
 
 } // namespace
 
-bool runBatch(std::istream &in, std::ostream &out, std::ostream &err, int digits)
+bool runBatch(std::istream &in, std::ostream &out, std::ostream &err, int digits, FactorSet factors)
 {
-    BatchConverter converter(out, err, digits);
+    BatchConverter converter(out, err, {.digits = digits, .factors = factors});
     std::vector<char> block(blockSize);
     std::string pending;   // the start of a line whose end is still to come
     bool skipping = false; // within a line too long to convert

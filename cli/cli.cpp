@@ -5,6 +5,7 @@
 #include "batch.h"
 #include "catalogue.h"
 #include "cli_result.h"
+#include "factor_text.h"
 #include "lookup.h"
 #include "names.h"
 #include "options.h"
@@ -25,6 +26,7 @@ constexpr std::string_view usage =
     "Commands:\n"
     "  quantities                       list the quantities, in main-menu order\n"
     "  units QUANTITY                   list a quantity's units: position, name and factor\n"
+    "                                   (\"-\" for a temperature scale)\n"
     "  convert QUANTITY VALUE FROM TO   convert VALUE from unit FROM to unit TO\n"
     "  convert QUANTITY VALUE FROM      convert VALUE to every unit: name, tab, result\n"
     "  batch                            convert the lines of standard input, each\n"
@@ -33,6 +35,8 @@ constexpr std::string_view usage =
     "\n"
     "Options:\n"
     "  --digits N      write N significant digits (1 to 17), with convert and batch\n"
+    "  --exact         convert by the factors exact to the units' definitions, not\n"
+    "                  the table's; units lists them with all their digits\n"
     "  --              end of the options: \"convert length -- -5 m cm\"\n"
     "  -h, --help      show this help\n"
     "  --version       show the version\n"
@@ -44,7 +48,8 @@ constexpr std::string_view usage =
     "for ³, deg or nothing for °, * or . for · (\"um\", \"m^2\", \"kg/m3\", \"degF\", \"C\");\n"
     "blanks inside a name and the order of a product do not matter (\"mmHg\", \"ft*lbf\").\n"
     "VALUE is read as the value box reads it: \"1 000\" is 1000, \"12abc\" is 12, \"\" is 0.\n"
-    "Without --digits, results are written exactly as the conversion screen shows them.\n"
+    "Without --digits, results are written exactly as the conversion screen shows them\n"
+    "(with --exact, as it shows them with Exact Factors on).\n"
     "\n"
     "Exit status: 0 on success; 1 when a result is out of range or a temperature lies\n"
     "below absolute zero, or batch could not convert a line; 2 when a command, option,\n"
@@ -73,18 +78,29 @@ int listQuantities(std::ostream &out)
     return exitOk;
 }
 
-int listUnits(std::string_view name, std::ostream &out, std::ostream &err)
+// The factor `units` lists: "-" for a temperature scale, which is no multiple
+// of another; the table's factor text; or the exact factor in the shortest
+// digits that read back as the same double.
+std::string listedFactor(const UnitEntry &unit, FactorSet factors)
+{
+    if (unit.scale)
+        return "-";
+    return factors == FactorSet::Table ? unit.factorText : shortestText(unit.exactFactor);
+}
+
+int listUnits(std::string_view name, FactorSet factors, std::ostream &out, std::ostream &err)
 {
     const QuantityDef *quantity = findQuantity(name);
     if (!quantity)
         return complain(err, quantityProblemMessage(name));
     for (std::size_t i = 0; i < quantity->units.size(); ++i)
-        out << i << '\t' << trimBlanks(quantity->units[i].name) << '\t' << quantity->units[i].factorText << '\n';
+        out << i << '\t' << trimBlanks(quantity->units[i].name) << '\t' << listedFactor(quantity->units[i], factors)
+            << '\n';
     return exitOk;
 }
 
 // convert QUANTITY VALUE FROM [TO]: one result, or without TO one line per unit.
-int convert(std::span<const std::string_view> args, int digits, std::ostream &out, std::ostream &err)
+int convert(std::span<const std::string_view> args, CliForm form, std::ostream &out, std::ostream &err)
 {
     const QuantityDef *quantity = findQuantity(args[0]);
     if (!quantity)
@@ -99,12 +115,12 @@ int convert(std::span<const std::string_view> args, int digits, std::ostream &ou
     // Every result is checked before any is written: a failure writes nothing.
     std::string lines;
     const auto add = [&](int to, std::string_view name) {
-        const std::string text = cliResultText(*quantity, args[1], positions[0], to, digits);
-        const std::optional<std::string> problem = resultProblem(*quantity, args[1], positions[0], to, text);
+        const ConversionResult result = cliResult(*quantity, args[1], positions[0], to, form);
+        const std::optional<std::string> problem = resultProblem(*quantity, args[1], positions[0], to, result);
         if (problem)
             err << "quantora-cli: " + *problem + "\n";
         else
-            lines += std::string(name) + text + "\n";
+            lines += std::string(name) + result.text + "\n";
         return !problem;
     };
     if (positions.size() == 2) {
@@ -173,15 +189,17 @@ int runCommand(std::span<const std::string_view> args, std::istream &in, std::os
     }
     if (command == "quantities")
         return rest.empty() ? listQuantities(out) : wrongArguments(command, err);
+    const FactorSet factors = options.exact ? FactorSet::Exact : FactorSet::Table;
     if (command == "units")
-        return rest.size() == 1 ? listUnits(rest[0], out, err) : wrongArguments(command, err);
+        return rest.size() == 1 ? listUnits(rest[0], factors, out, err) : wrongArguments(command, err);
     if (command == "convert")
-        return rest.size() == 3 || rest.size() == 4 ? convert(rest, options.digits, out, err)
-                                                    : wrongArguments(command, err);
+        return rest.size() == 3 || rest.size() == 4
+                   ? convert(rest, {.digits = options.digits, .factors = factors}, out, err)
+                   : wrongArguments(command, err);
     if (command == "batch") {
         if (!rest.empty())
             return wrongArguments(command, err);
-        return runBatch(in, out, err, options.digits) ? exitOk : exitSomeLinesFailed;
+        return runBatch(in, out, err, options.digits, factors) ? exitOk : exitSomeLinesFailed;
     }
     if (command == namesCommand)
         return listNames(rest, out, err);

@@ -42,6 +42,8 @@ ParsedOptions parseOptions(std::span<const std::string_view> args)
             options.help = true;
         } else if (arg == "--version") {
             options.version = true;
+        } else if (arg == "--exact") {
+            options.exact = true;
         } else if (arg == digitsOption || arg.starts_with("--digits=")) {
             std::string_view value;
             if (arg == digitsOption) {

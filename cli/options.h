@@ -13,6 +13,7 @@ namespace quantora {
 struct CliOptions {
     std::vector<std::string_view> operands; // the command and its arguments
     int digits = 0;                         // significant digits asked for; 0: the window's text
+    bool exact = false;                     // --exact: the units' exact factors, not the table's
     bool help = false;
     bool version = false;
 };
@@ -24,7 +25,7 @@ struct ParsedOptions {
 };
 
 // Takes the options out of the arguments, wherever they stand: --digits N (or
-// --digits=N), --help (-h) and --version. "--" ends the options; every argument
+// --digits=N), --exact, --help (-h) and --version. "--" ends the options; every argument
 // after it is an operand. Any other argument starting with "--" is an unknown
 // option; one starting with a single "-", such as the value "-5", is an operand.
 ParsedOptions parseOptions(std::span<const std::string_view> args);

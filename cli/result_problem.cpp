@@ -1,24 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "result_problem.h"
 
-#include "conversion.h"
-#include "lenient_number.h"
 #include "lookup.h"
-#include "result_text.h"
+
+#include <cmath>
 
 namespace quantora {
 
 namespace {
 
 constexpr double absoluteZeroCelsius = -273.15;
-// The scales' formulas round in the last digits, so that 0 K read as °F and
-// back can land a hair below absolute zero; that much is still absolute zero.
+// The scales' formulas round in the last digits, so that 0 K read as °F can
+// land a hair below absolute zero; that much is still absolute zero.
 constexpr double roundingMargin = 1e-9;
-
-bool belowAbsoluteZero(const UnitEntry &unit, double temperature)
-{
-    return unit.scale && toCelsius(*unit.scale, temperature) < absoluteZeroCelsius - roundingMargin;
-}
 
 std::string unitName(const QuantityDef &quantity, int position)
 {
@@ -28,23 +22,20 @@ std::string unitName(const QuantityDef &quantity, int position)
 } // namespace
 
 std::optional<std::string> resultProblem(const QuantityDef &quantity, std::string_view value, int from, int to,
-                                         std::string_view resultText)
+                                         const ConversionResult &result)
 {
-    const bool outOfRange = resultText == outOfRangeText;
-    if (!outOfRange && quantity.mode != ConversionMode::Temperature)
+    const bool outOfRange = !std::isfinite(result.value);
+    const auto &toScale = quantity.units[static_cast<std::size_t>(to)].scale;
+    // A conversion between scales keeps the temperature, so the result lies
+    // below absolute zero exactly when the typed value does.
+    const bool belowAbsoluteZero = !outOfRange && toScale && quantity.units[static_cast<std::size_t>(from)].scale &&
+                                   toCelsius(*toScale, result.value) < absoluteZeroCelsius - roundingMargin;
+    if (!outOfRange && !belowAbsoluteZero)
         return std::nullopt; // the common case, checked before any text is made
     const std::string typed = std::string(trimBlanks(value)) + " " + unitName(quantity, from);
     if (outOfRange)
         return "the result of " + typed + " in " + unitName(quantity, to) + " is out of range";
-    const UnitEntry &fromUnit = quantity.units[static_cast<std::size_t>(from)];
-    const UnitEntry &toUnit = quantity.units[static_cast<std::size_t>(to)];
-    const double temperature = readLenientNumber(value);
-    if (belowAbsoluteZero(fromUnit, temperature))
-        return typed + " is below absolute zero";
-    if (fromUnit.scale && toUnit.scale &&
-        belowAbsoluteZero(toUnit, fromCelsius(*toUnit.scale, toCelsius(*fromUnit.scale, temperature))))
-        return "the result of " + typed + " in " + unitName(quantity, to) + " is below absolute zero";
-    return std::nullopt;
+    return typed + " is below absolute zero";
 }
 
 } // namespace quantora

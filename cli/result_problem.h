@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "conversion.h"
 #include "quantity.h"
 
 #include <optional>
@@ -9,11 +10,11 @@
 
 namespace quantora {
 
-// Why a conversion that cliResultText wrote as `resultText` gives no result on
-// the command line, or nothing when it does: the result is out of range, or (in
-// Temperature) the value or the result lies below absolute zero. The message
+// Why a conversion gives no result on the command line, or nothing when it
+// does: its value is out of range, or (in Temperature) it lies below absolute
+// zero, and so does the typed temperature, which is the same one. The message
 // names the value and the units. The windows show such results as they are.
 std::optional<std::string> resultProblem(const QuantityDef &quantity, std::string_view value, int from, int to,
-                                         std::string_view resultText);
+                                         const ConversionResult &result);
 
 } // namespace quantora

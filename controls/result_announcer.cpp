@@ -105,6 +105,17 @@ void announceResult(QWidget &window, const QString &text)
     speak(resultText(text));
 }
 
+void announceChange(QWidget &window, const QString &what, const QString &text)
+{
+    if (LastResult *last = LastResult::of(window))
+        last->text = text;
+    else
+        (new LastResult(window))->text = text;
+    if (shouldSpeak(window))
+        speak(QCoreApplication::translate("quantora::TheDisplayScreen", "%1, %2", "a quantity, then its result")
+                  .arg(what, resultText(text)));
+}
+
 void announceCopied(const QWidget &window, const QString &text)
 {
     if (shouldSpeak(window))

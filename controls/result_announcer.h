@@ -22,6 +22,11 @@ QString resultText(const QString &result);
 // window only records its result.
 void announceResult(QWidget &window, const QString &text);
 
+// Announces "WHAT, result TEXT" while the window is active, whether or not
+// the result changed: a change of how the window converts, with the result it
+// gives now. TEXT becomes the window's last result.
+void announceChange(QWidget &window, const QString &what, const QString &text);
+
 // Announces "Copied TEXT" while the window is active.
 void announceCopied(const QWidget &window, const QString &text);
 

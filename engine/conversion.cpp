@@ -16,7 +16,7 @@ double convertByRatio(double value, double fromFactor, double toFactor)
 }
 
 // Each formula is one double operation per step, in the order written, so that
-// e.g. 0 °C in °R gives 491.67 and 1 °R in °R gives 0.999999999999977.
+// e.g. 0 °C in °R gives 491.67.
 double toCelsius(TemperatureScale scale, double value)
 {
     switch (scale) {
@@ -47,15 +47,27 @@ double fromCelsius(TemperatureScale scale, double celsius)
     return celsius; // not reached: every scale has its case
 }
 
+namespace {
+
+double factorOf(const UnitEntry &unit, FactorSet factors)
+{
+    return factors == FactorSet::Exact ? unit.exactFactor : readFactorText(unit.factorText);
+}
+
+} // namespace
+
 ConversionResult conversionResult(std::string_view typed, const UnitEntry &from, const UnitEntry &to,
                                   const ResultForm &form)
 {
     const double value = readLenientNumber(typed, form.decimalSeparator);
-    // A conversion from a scale to itself still passes through Celsius.
     const bool temperature = from.scale && to.scale;
-    const double result = temperature
-                              ? fromCelsius(*to.scale, toCelsius(*from.scale, value))
-                              : convertByRatio(value, readFactorText(from.factorText), readFactorText(to.factorText));
+    // A unit to itself is the value itself: a round trip through Celsius, or
+    // a multiplication and division by one factor, could change its last digit.
+    const bool sameUnit = &from == &to || (temperature && *from.scale == *to.scale);
+    double result = value;
+    if (!sameUnit)
+        result = temperature ? fromCelsius(*to.scale, toCelsius(*from.scale, value))
+                             : convertByRatio(value, factorOf(from, form.factors), factorOf(to, form.factors));
     if (form.significantDigits != 0)
         return {result, significantDigitsText(result, form.significantDigits)};
     return {result, temperature ? formatTemperatureResult(result, form.decimalSeparator)

@@ -24,6 +24,8 @@ struct ResultForm {
     // 0: as the conversion screen shows it; otherwise that many significant
     // digits (minDigits to maxDigits), as significantDigitsText writes them.
     int significantDigits = 0;
+    // The factors a ratio conversion multiplies and divides by.
+    FactorSet factors = FactorSet::Table;
 };
 
 struct ConversionResult {
@@ -33,11 +35,14 @@ struct ConversionResult {
 
 // A typed value converted from one unit of a quantity to another, the one way
 // the conversion screen and the command line convert. The text is read
-// leniently. Two units with temperature scales convert through Celsius by
-// their scales, and the result is written by the factor text rule; any other
-// two convert as value × factor(from) ÷ factor(to), with the factors read back
-// from their texts, and the result is written by the pattern "0.##########".
-// Either way a result outside the range of a double is "Out of range".
+// leniently. A unit converted to itself (the same entry, or the same
+// temperature scale) gives the value unchanged. Two units with temperature
+// scales convert through Celsius by their scales, and the result is written by
+// the factor text rule; any other two convert as value × factor(from) ÷
+// factor(to), with the factors of form.factors (the table's read back from
+// their texts, or the exact ones), and the result is written by the pattern
+// "0.##########". Either way a result outside the range of a double is
+// "Out of range".
 ConversionResult conversionResult(std::string_view typed, const UnitEntry &from, const UnitEntry &to,
                                   const ResultForm &form = {});
 

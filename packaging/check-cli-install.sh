@@ -43,7 +43,7 @@ for page in "${pages[@]}"; do
     [ -z "$warnings" ] || fail "man --warnings -l $page warns: $warnings"
 done
 text=$(MANWIDTH=80 man -l "$prefix/share/man/man1/quantora-cli.1" 2>/dev/null)
-for word in quantities units convert batch --digits -- --help --version "EXIT STATUS" EXAMPLES; do
+for word in quantities units convert batch --digits --exact -- --help --version "EXIT STATUS" EXAMPLES; do
     grep -qe "$word" <<<"$text" || fail "quantora-cli(1) does not mention $word"
 done
 

@@ -4,6 +4,7 @@
 #include "bordered_label.h"
 #include "conversion.h"
 #include "design.h"
+#include "factor_choice.h"
 #include "frm_about.h"
 #include "picture_widgets.h"
 #include "result_announcer.h"
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QMenu>
 #include <QToolTip>
 
 namespace quantora {
@@ -67,7 +69,8 @@ QListWidget *unitList(QWidget *parent, const char *name, QRect geometry)
 } // namespace
 
 TheDisplayScreen::TheDisplayScreen(const QuantityDef &quantity, QWidget *parent)
-    : QDialog(parent), m_quantity(quantity), m_valueText(QStringLiteral("1"))
+    : QDialog(parent), m_quantity(quantity), m_valueText(QStringLiteral("1")),
+      m_factors(factor_choice::savedFactorSet())
 {
     setObjectName(QStringLiteral("TheDisplayScreen"));
     installSameWindowDoubleClicks();
@@ -75,6 +78,7 @@ TheDisplayScreen::TheDisplayScreen(const QuantityDef &quantity, QWidget *parent)
     design::makeFixedDialog(*this, design::size(7470, 4830));
     buildControls();
     nameControlsAndOfferCopy();
+    offerFactorChoice();
 
     // The load step: no units chosen yet, and the window's place.
     design::placeWindow(*this, 1400, 1000);
@@ -132,6 +136,14 @@ void TheDisplayScreen::buildControls()
     m_lblNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     design::setTextColour(*m_lblNote, noteColour);
 
+    // Which factors the result is converted by, in the free space between the
+    // unit lists above "Back To Main Menu".
+    m_lblFactors = place(new QLabel(this), "lblFactors", design::rect(2895, 2160, 1545, 285));
+    m_lblFactors->setFont(design::font(QStringLiteral("MS Sans Serif"), 8));
+    m_lblFactors->setTextFormat(Qt::PlainText);
+    m_lblFactors->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    design::setTextColour(*m_lblFactors, noteColour);
+
     setTabOrder(m_initialValueTxt, m_initialValueList);
     setTabOrder(m_initialValueList, m_finalValueList);
     setTabOrder(m_finalValueList, m_hideLengthScreen);
@@ -151,8 +163,8 @@ void TheDisplayScreen::computeAndShow()
     // a result to show once both are chosen.
     if (!m_fromUnit || !m_toUnit)
         return;
-    ConversionResult result =
-        conversionResult(m_valueText.toStdString(), *m_fromUnit, *m_toUnit, {.decimalSeparator = m_decimalSeparator});
+    ConversionResult result = conversionResult(m_valueText.toStdString(), *m_fromUnit, *m_toUnit,
+                                               {.decimalSeparator = m_decimalSeparator, .factors = m_factors});
     m_result = result.value;
     showResult(QString::fromStdString(result.text));
 }
@@ -236,6 +248,49 @@ void TheDisplayScreen::nameControlsAndOfferCopy()
     connect(m_finalValueList, &QListWidget::currentRowChanged, this, &TheDisplayScreen::describeResult);
 }
 
+void TheDisplayScreen::offerFactorChoice()
+{
+    m_exactFactors = new QAction(tr("Exact Factors"), this);
+    m_exactFactors->setObjectName(QStringLiteral("exactFactors"));
+    m_exactFactors->setCheckable(true);
+    m_exactFactors->setChecked(m_factors == FactorSet::Exact);
+    m_exactFactors->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    m_exactFactors->setShortcutContext(Qt::WindowShortcut);
+    connect(m_exactFactors, &QAction::toggled, this, &TheDisplayScreen::useExactFactors);
+    addAction(m_exactFactors);
+    m_lblEqualTo->addAction(m_exactFactors);
+    // The value box keeps its own menu (undo, cut, copy, paste...) with the
+    // choice added at its end.
+    m_initialValueTxt->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_initialValueTxt, &QWidget::customContextMenuRequested, this, &TheDisplayScreen::showValueBoxMenu);
+    m_lblFactors->setText(factor_choice::factorSetName(m_factors));
+}
+
+void TheDisplayScreen::showValueBoxMenu(QPoint at)
+{
+    QMenu *menu = m_initialValueTxt->createStandardContextMenu();
+    menu->setObjectName(QStringLiteral("valueBoxMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addSeparator();
+    menu->addAction(m_exactFactors);
+    menu->popup(m_initialValueTxt->mapToGlobal(at));
+}
+
+void TheDisplayScreen::useExactFactors(bool exact)
+{
+    const FactorSet factors = exact ? FactorSet::Exact : FactorSet::Table;
+    if (factors == m_factors)
+        return;
+    m_factors = factors;
+    if (m_exactFactors->isChecked() != exact)
+        m_exactFactors->setChecked(exact);
+    factor_choice::saveFactorSet(factors);
+    const QString name = factor_choice::factorSetName(factors);
+    m_lblFactors->setText(name);
+    computeAndShow();
+    describe(name);
+}
+
 void TheDisplayScreen::setQuantityName(const QString &name)
 {
     m_quantityName = name;
@@ -243,6 +298,11 @@ void TheDisplayScreen::setQuantityName(const QString &name)
 }
 
 void TheDisplayScreen::describeResult()
+{
+    describe({});
+}
+
+void TheDisplayScreen::describe(const QString &announcement)
 {
     // Only a screen reader reads these; without one, typing costs nothing more.
     // (The next change after a screen reader starts fills them in.)
@@ -253,21 +313,25 @@ void TheDisplayScreen::describeResult()
         m_quantityName.isEmpty() ? result : tr("%1, %2", "a quantity, then its result").arg(m_quantityName, result));
     m_initialValueList->setAccessibleDescription(result);
     m_finalValueList->setAccessibleDescription(result);
-    result_announcer::announceResult(*this, m_lblEqualTo->text());
+    if (announcement.isEmpty())
+        result_announcer::announceResult(*this, m_lblEqualTo->text());
+    else
+        result_announcer::announceChange(*this, announcement, m_lblEqualTo->text());
 }
 
 void TheDisplayScreen::showFullResult(QPoint at) const
 {
     // The pattern keeps ten decimals; the tooltip shows what it rounded away
-    // ("1E-13" for "0."). Made only when asked for, not at every keystroke.
-    // A temperature result already shows its 15 digits.
+    // ("1E-13" for "0."), and by which factors. Made only when asked for, not
+    // at every keystroke. A temperature result already shows its 15 digits,
+    // and converts by no factors.
     const QString full = m_quantity.mode == ConversionMode::Ratio
                              ? QString::fromStdString(formatFullResult(m_result, m_decimalSeparator))
                              : QString();
     if (full.isEmpty())
         QToolTip::hideText();
     else
-        QToolTip::showText(at, full, m_lblEqualTo);
+        QToolTip::showText(at, full + QLatin1Char('\n') + factor_choice::factorSetName(m_factors), m_lblEqualTo);
 }
 
 void TheDisplayScreen::copyResult() const

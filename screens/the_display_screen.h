@@ -7,6 +7,7 @@
 
 #include <string>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -45,6 +46,11 @@ public:
     // the result's context menu).
     void copyResult() const;
 
+    // Converts by the exact factors or by the table's (Ctrl+Shift+E, or
+    // "Exact Factors" in the context menus of the value box and the result),
+    // shows the new result at once and keeps the choice for the next screen.
+    void useExactFactors(bool exact);
+
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -53,7 +59,10 @@ protected:
 private:
     void buildControls();
     void nameControlsAndOfferCopy();
+    void offerFactorChoice();
+    void showValueBoxMenu(QPoint at);
     void describeResult();
+    void describe(const QString &announcement);
     void showFullResult(QPoint at) const;
     void computeAndShow();
     void showResult(const QString &text);
@@ -74,6 +83,7 @@ private:
     std::string m_decimalSeparator; // the user's: written in the result, read in the value
     QString m_quantityName;         // for screen readers
     double m_result = 0;            // the shown result, for its tooltip
+    FactorSet m_factors;            // what a ratio conversion converts by
 
     QLineEdit *m_initialValueTxt = nullptr;
     QListWidget *m_initialValueList = nullptr;
@@ -86,6 +96,8 @@ private:
     QLabel *m_lblTitle = nullptr;
     QLabel *m_temperature = nullptr;
     QLabel *m_lblNote = nullptr;
+    QLabel *m_lblFactors = nullptr; // which factors are in use
+    QAction *m_exactFactors = nullptr;
 };
 
 } // namespace quantora

@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: MIT
-// Every factor text of the catalogue against the published unit tables.
+// Every factor of the catalogue: the table's factor texts against the
+// published unit tables, and the exact factors against the units' definitions,
+// worked out here from published SI values by other routes than the catalogue's.
 #include "catalogue.h"
+#include "conversion.h"
+
+#include "case_name.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -73,6 +79,122 @@ TEST(CatalogueFactors, EveryFactorTextMatchesTheTables)
         for (std::size_t i = 0; i < texts.size(); ++i)
             EXPECT_EQ(quantity->units[i].factorText, texts[i])
                 << expected.button << " unit " << i << " " << quantity->units[i].name;
+    }
+}
+
+// Each quantity's exact factors in list order, in its base unit, from SI values
+// as NIST SP 811 and the SI Brochure publish them (1 lbf = 4.4482216152605 N,
+// 1 ft·lbf = 1.3558179483314004 J, 1 hp = 745.69987158227022 W, 1 lb mol =
+// 453.59237 mol, 1 US gal = 3.785411784 L), computed in exact rational
+// arithmetic and rounded to the nearest double.
+// clang-format off
+const ExpectedFactors expectedExactFactors[] = {
+    {"Lengthcmd", "0.1 1 10 100 100000 2.54 30.48 160934.4 91.44 0.0001 1e-08"},
+    {"VolumeCmd", "1 0.001 0.001 1 1000 3.785411784 4.54609 119.240471196 28.316846592 0.56826125 0.016387064 1e-06 4.54609 764.554857984 158.987294928 0.0284130625"},
+    {"MassCmd", "1 1e-06 0.001 0.01 0.2 1000 1016046.9088 907184.74 1000000 453.59237 28.349523125 6350.29318 100000"},
+    {"PressureCmd", "1 10 478.80258980335844 1000 1333.22387415 2490.8891 10000 33863.88640341 68947.57293168361 980665 1000000 1013250 29890.6692 10 10000 1333.2236842105262"},
+    {"AreaCmd", "0.01 1 100 10000 10000000000 6.4516 929.0304 25899881103.36 8361.2736"},
+    {"VelocityCmd", "1 0.036 3.6 0.06 0.0036 3600 0.018288 1.09728 0.09144 1.609344 5793.6384 0.054864 3.29184"},
+    {"MassFlowRateCmd", "1 1.0160469088 3.9734691612 8.76 31.536 238.408149672 365 370.857121712 8760 8900.570921088 14304.48898032 31536 525.6"},
+    {"CmdVolumeFlowRate", "1 3.6 3.6 1 41.666666666666664 60 3600 1000 3600000 3.785411784 227.12470704 157725.491 4.54609 272.7654 189420.41666666666 119.240471196 1699.01079552 101940.6477312 0.56826125 0.016387064 1e-06 158.987294928 0.0284130625"},
+    {"IdealGasVolumeCmd", "1 0.002785225546591409 9.83593119220515e-05 1 0.044615033406292595 1.2633570566629426"},
+    {"DensityCmd", "1 1000 16.018463373960138 99.7763726631017 1328.9391836174339 27679.90471020312 1000 999.972000783978 999.972000783978 1000"},
+    {"DynamicViscosityCmd", "1 277.77777777777777 413.37887321376496 1000 100000 1000000 1488163.9435695538 9806650 47880258.98033584 172368932329.20905 1000 1000 100000 100000 1000000 1000000 47880258.98033584"},
+    {"CmdKinematicViscosity", "1 5.58001116002232 144 558.001116002232 1550.0031000062 3600 518400 5580011.16002232 5.58001116002232"},
+    {"CmdDensityOfHeatFlowRate", "1 1.163 3.154590745063049 5.678263341113488 12.518427814633407 1000 11356.526682226975 41868 10000"},
+    {"ConcentrationCmd", "1 16.018463373960138 1.1982642731689663 1000 1000"},
+    {"MolarConcentrationCmd", "1 16.018463373960138 119.82642731689663"},
+    {"IdealGasConstantCmd", "1 0.12027235504494273 1.369411844492598 12.186596374928822 0.5032195335080404 0.5032195335080404 0.12027235504494273 12.186596374928822 0.00012027235504494272 12.027235504494273 0.09318294894810242"},
+    {"ArrheniusConstantCmd", "1 0.06242796057614461 1.734110016004017e-05"},
+    {"ActivationEnergyCmd", "1 2.326"},
+    {"CmdSpecificEnergy", "1 3.2808398950131235 334.5525633129686 778.1692622659649 1400.7046720787368 334552.5633129686 1400.7046720787368 334.5525633129686"},
+    {"EnergyCmd", "1 1.3558179483314003 4.1868 9.80665 1000 1055.05585262 1899.100534716 4186.8 1000000 2684519.537696173 3600000 1 1e-07 105505585.262"},
+    {"PowerCmd", "1 1.8 3.4121416331279417 3.9683207193277963 3.4121416331279417 4.62624286844368 33.46167874651413 2509.6259059885597 2544.433577644024 3412.141633127942 3968.3207193277963 3412141.6331279417 12000"},
+    {"ForceCmd", "1 7.233013851209894 32.17404855643045 70.93163528396751 7233.013851209895 72069.8687664042 70.93163528396751 7.233013851209895e-05"},
+    {"cmdTorque", "1 23.730360404231938 2.6811707130358706 232.71533885816112 32.17404855643045 6005.82239720035 72069.8687664042 2.3730360404231936e-06"},
+    {"CmdStress", "1 10 14.881639435695538 478.80258980335844 10000 68947.57293168361 980665 10000000 98066500 100000000 154442563.36697128 10000000"},
+    {"SurfaceTensionCmd", "1 1000 14593.902937206365"},
+    {"CmdCalorificValue", "1 1000 4.1868 37258.94580783128 67066.10245409631 1000000 1000000 4186.8 4185500000 23207984281.437454"},
+    {"SpecificHeatCapacityCmd", "1 1.8226888305628464 185.86253517387144 778.1692622659649 778.1692622659649 778.1692622659649 0.18586253517387144"},
+    {"ThermalConductivityCmd", "1 2.2046226218487757 6.933471798515978 8.063627701674083 12 2902.90597260267 1 12 12 693.3471798515978 6.933471798515978"},
+    {"HeatTransferCoefficientCmd", "1 1.163 5.678263341113488 12.518427814633407 1000 20441.748028008555 41868 5.678263341113488 10000"},
+    {"EnthalpyCmd", "1 4.184 2.326"},
+};
+// clang-format on
+
+TEST(CatalogueFactors, EveryExactFactorAgreesWithItsDefinition)
+{
+    ASSERT_EQ(std::size(expectedExactFactors), 30u);
+    std::size_t checked = 0;
+    for (const auto &expected : expectedExactFactors) {
+        const QuantityDef *quantity = findByButton(expected.button);
+        ASSERT_NE(quantity, nullptr) << expected.button;
+        const auto values = words(expected.factorTexts);
+        ASSERT_EQ(quantity->units.size(), values.size()) << expected.button;
+        for (std::size_t i = 0; i < values.size(); ++i, ++checked) {
+            const double want = std::strtod(values[i].c_str(), nullptr);
+            EXPECT_NEAR(quantity->units[i].exactFactor / want, 1.0, 1e-12)
+                << expected.button << " unit " << i << " " << quantity->units[i].name << ": "
+                << quantity->units[i].exactFactor << " against " << values[i];
+        }
+    }
+    EXPECT_EQ(checked, 295u); // every unit but the four temperature scales
+}
+
+// Conversions by the exact factors that the definitions fix.
+struct ExactCase {
+    const char *what;
+    const char *button;
+    const char *value;
+    int from;
+    int to;
+    double result;
+};
+
+class ExactConversion : public testing::TestWithParam<ExactCase> {};
+
+TEST_P(ExactConversion, GivesWhatTheDefinitionsFix)
+{
+    const QuantityDef *quantity = findByButton(GetParam().button);
+    ASSERT_NE(quantity, nullptr);
+    const auto &units = quantity->units;
+    const double result =
+        conversionResult(GetParam().value, units.at(static_cast<std::size_t>(GetParam().from)),
+                         units.at(static_cast<std::size_t>(GetParam().to)), {.factors = FactorSet::Exact})
+            .value;
+    EXPECT_NEAR(result / GetParam().result, 1.0, 1e-12) << result;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Identities, ExactConversion, testing::Values(
+    ExactCase{"760 torr is one atm",                 "PressureCmd", "760", 15, 11, 1},
+    ExactCase{"760 mm Hg is not quite one atm",      "PressureCmd", "760", 4,  11, 1.0000001424663212},
+    ExactCase{"one psi in N per m2",                 "PressureCmd", "1",   8,  1,  6894.757293168361},
+    ExactCase{"one US gal is 231 in3",               "VolumeCmd",   "1",   5,  10, 231},
+    ExactCase{"one ft3 is 28.316846592 L",           "VolumeCmd",   "1",   8,  0,  28.316846592},
+    ExactCase{"one kW h is 3.6 MJ",                  "EnergyCmd",   "1",   10, 8,  3.6},
+    ExactCase{"Btu per lb F is cal per g C",         "SpecificHeatCapacityCmd", "1", 3, 4, 1},
+    ExactCase{"one hp is 550 ft lbf per s",          "PowerCmd",    "1",   8,  5,  550},
+    ExactCase{"one lb is 0.45359237 kg",             "MassCmd",     "1",   9,  5,  0.45359237},
+    ExactCase{"one UK ton f is 2240 lbf",            "ForceCmd",    "1",   5,  2,  2240},
+    ExactCase{"molar volume at 0 C is 22.414 L/mol", "IdealGasVolumeCmd", "1", 3, 4, 22.413969544601034}),
+    byWhat);
+// clang-format on
+
+// A unit to itself gives the value unchanged, with either set of factors: no
+// round trip through Celsius, no multiplication and division by one factor.
+TEST(CatalogueFactors, EveryUnitToItselfIsTheValueItself)
+{
+    for (const FactorSet factors : {FactorSet::Table, FactorSet::Exact}) {
+        for (const QuantityDef &quantity : catalogue()) {
+            for (const UnitEntry &unit : quantity.units) {
+                for (const char *typed : {"1", "0.1", "-273.15", "123456789.123", "1e300"}) {
+                    const ConversionResult result = conversionResult(typed, unit, unit, {.factors = factors});
+                    EXPECT_EQ(result.value, std::strtod(typed, nullptr))
+                        << quantity.button << " " << unit.name << " " << typed;
+                }
+            }
+        }
     }
 }
 

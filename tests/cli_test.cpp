@@ -427,6 +427,13 @@ TEST(CliBatch, OneOutputLinePerInputLineAndAMessagePerBadLine)
     EXPECT_EQ(good.out, "0.394\n1000\n");
     EXPECT_EQ(good.err, "");
 
+    // The exact factors, and a failure decided by the result in that mode too.
+    const CliRun exact =
+        run({"--exact", "batch"}, "pressure\t760\ttorr\tatm\ntemperature\t-1\tK\tK\nvolume\t1\tft3\tL\n");
+    EXPECT_EQ(exact.status, exitSomeLinesFailed);
+    EXPECT_EQ(exact.out, "1.\n\n28.316846592\n");
+    EXPECT_EQ(exact.err, "quantora-cli: line 2: -1 K is below absolute zero\n");
+
     EXPECT_EQ(run({"batch"}, "").status, exitOk);
     EXPECT_EQ(run({"batch"}, "").out, "");
     EXPECT_EQ(run({"batch", "extra"}, "").status, exitUsage);
@@ -549,7 +556,18 @@ INSTANTIATE_TEST_SUITE_P(Cases, CliOptions, testing::Values(
     OptionsCase{"digits with units",          {"--digits", "3", "units", "length"}, exitUsage, ""},
     OptionsCase{"unknown option",             {"--digit", "3", "quantities"}, exitUsage, ""},
     OptionsCase{"help after double dash is an operand", {"--", "--help"}, exitUsage, ""},
-    OptionsCase{"version anywhere",           {"units", "--version"}, exitOk, "quantora-cli 2.0.0\n"}),
+    OptionsCase{"version anywhere",           {"units", "--version"}, exitOk, "quantora-cli 2.0.0\n"},
+    OptionsCase{"table factors by default",   {"convert", "pressure", "760", "torr", "atm"}, exitOk, "1.0000789733\n"},
+    OptionsCase{"exact before the command",   {"--exact", "convert", "pressure", "760", "torr", "atm"}, exitOk, "1.\n"},
+    OptionsCase{"exact after the arguments",  {"convert", "pressure", "760", "mmHg", "atm", "--exact"}, exitOk, "1.0000001425\n"},
+    OptionsCase{"exact with digits",          {"convert", "--exact", "--digits", "17", "pressure", "1", "psi", "Pa"}, exitOk, "6894.7572931683608\n"},
+    OptionsCase{"exact to every unit",        {"convert", "surface tension", "1", "lb/ft", "--exact"}, exitOk, "dyne/cm\t14593.9029372064\nN/m\t14.5939029372\nlb/ft\t1.\n"},
+    OptionsCase{"exact keeps temperatures",   {"--exact", "convert", "temperature", "1", "R", "R"}, exitOk, "1\n"},
+    OptionsCase{"exact units",                {"units", "--exact", "force"}, exitOk,
+        "0\tpdl\t1\n1\tN\t7.233013851209894\n2\tlb.f\t32.17404855643045\n3\tkg.f\t70.93163528396751\n"
+        "4\tkN\t7233.013851209895\n5\tUK ton f\t72069.8687664042\n6\tkp\t70.93163528396751\n7\tdyn\t7.233013851209895E-05\n"},
+    OptionsCase{"scales have no factor",      {"units", "temperature"}, exitOk, "0\t°C\t-\n1\t°F\t-\n2\tK\t-\n3\t°R\t-\n"},
+    OptionsCase{"nor with exact",             {"units", "temperature", "--exact"}, exitOk, "0\t°C\t-\n1\t°F\t-\n2\tK\t-\n3\t°R\t-\n"}),
     byWhat);
 // clang-format on
 

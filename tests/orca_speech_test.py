@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: MIT
-"""What the Orca screen reader speaks while a value is typed and a unit is changed.
+"""What the Orca screen reader speaks while a value is typed, a unit is changed and
+the factors are switched.
 
 Run by CTest inside a private D-Bus session on a virtual X display:
 
@@ -169,8 +170,10 @@ def run(program):
         # misses that Orca listens (its first call to the registry goes
         # unanswered) and sends Orca nothing: then the program starts again.
         for attempt in range(3):
+            # The private configuration folder too: the switch of factors below
+            # is kept there.
             process = start_program(program, env=program_environment(
-                {"HOME": home, "XDG_RUNTIME_DIR": env["XDG_RUNTIME_DIR"]}))
+                {"HOME": home, "XDG_RUNTIME_DIR": env["XDG_RUNTIME_DIR"], "XDG_CONFIG_HOME": env["XDG_CONFIG_HOME"]}))
             started.append(process)
             app = application(process, ORCA_WAIT)
             try:
@@ -203,6 +206,8 @@ def run(program):
             ("Tab", "From unit"),                  # the from-unit list, at m
             ("Up", "notification result 0.25"),    # 2.5 dm are 0.25 m
             ("ctrl+shift+c", "notification Copied 0.25"),
+            # A switch of factors is announced with the result it gives.
+            ("ctrl+shift+e", "notification Exact factors, result 0.25"),
         ]
         spoken = []
         for keys, expected in steps:
@@ -210,7 +215,8 @@ def run(program):
             spoken += log.wait_for_speech(repr(expected), lambda line, e=expected: e in plain(line))
         notifications = [plain(line) for line in spoken if line.startswith("notification")]
         check(notifications == ["notification result 2", "notification result 2.5", "notification result 0.25",
-                                "notification Copied 0.25"], "Orca's notifications: %s" % notifications)
+                                "notification Copied 0.25", "notification Exact factors, result 0.25"],
+              "Orca's notifications: %s" % notifications)
     except Failure:
         # Orca's log beside the test's output, to see what it did instead.
         shutil.copy(os.path.join(home, "orca.log"), os.path.join(os.getcwd(), "orca_speech_failure.log"))

@@ -10,12 +10,18 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 
@@ -48,9 +54,13 @@ struct Screen : quantora::testing::ScreenControls {
 class TheDisplayScreenTest : public QObject {
     Q_OBJECT
 
+public:
+    // The choice of factors is kept in a configuration folder of the test's own.
+    static void initMain();
+
 private slots:
     void initTestCase();
-    void init() { QLocale::setDefault(QLocale::c()); }
+    void init();
     void everyKeystrokeRecomputes_data();
     void everyKeystrokeRecomputes();
     void changingOneUnitKeepsTheOther();
@@ -64,6 +74,9 @@ private slots:
     void longUnitNamesShowWholeInATooltip_data();
     void longUnitNamesShowWholeInATooltip();
     void resultIsSelectedAndCopiedLeavingCtrlCToTheValueBox();
+    void exactFactorsSwitchAtOnceAndAreKept();
+    void unreadableFactorSettingMeansTheTable_data();
+    void unreadableFactorSettingMeansTheTable();
 
 private:
     // Opens a quantity by its picture and runs `inside` on its screen.
@@ -80,6 +93,35 @@ private:
 
     std::unique_ptr<InitialScreen> m_menu;
 };
+
+QTemporaryDir &configFolder()
+{
+    static QTemporaryDir folder;
+    return folder;
+}
+
+// Where the program keeps the choice, as a new start reads it.
+QString settingsFile()
+{
+    return configFolder().filePath(QStringLiteral("Quantora/Quantora.conf"));
+}
+
+QSettings programSettings()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quantora"),
+                     QStringLiteral("Quantora"));
+}
+
+void TheDisplayScreenTest::initMain()
+{
+    qputenv("XDG_CONFIG_HOME", configFolder().path().toLocal8Bit());
+}
+
+void TheDisplayScreenTest::init()
+{
+    QLocale::setDefault(QLocale::c());
+    QFile::remove(settingsFile()); // every test starts as a first start does
+}
 
 void TheDisplayScreenTest::initTestCase()
 {
@@ -106,7 +148,7 @@ void TheDisplayScreenTest::everyKeystrokeRecomputes_data()
     QTest::newRow("C to F") << "TemperatureCmd" << 0 << 1 << "100" << QStringList{"33.8", "50", "212"};
     QTest::newRow("F to C") << "TemperatureCmd" << 1 << 0 << "0" << QStringList{"-17.7777777777778"};
     QTest::newRow("C to R") << "TemperatureCmd" << 0 << 3 << "0" << QStringList{"491.67"};
-    QTest::newRow("R to R") << "TemperatureCmd" << 3 << 3 << "1" << QStringList{"0.999999999999977"};
+    QTest::newRow("R to R") << "TemperatureCmd" << 3 << 3 << "1.5" << QStringList{"1", "1", "1.5"};
 }
 
 void TheDisplayScreenTest::everyKeystrokeRecomputes()
@@ -308,7 +350,7 @@ void TheDisplayScreenTest::resultShowsWhatThePatternRoundsAway()
                 redPixels += image.pixelColor(x, y) == QColor(255, 0, 0);
     });
     QCOMPARE(text, QStringLiteral("0."));
-    QCOMPARE(tooltip, QStringLiteral("1E-13"));
+    QCOMPARE(tooltip, QStringLiteral("1E-13\nTable factors"));
     // The border in the window-frame colour, the text in red.
     QCOMPARE(border, QColor(Qt::black));
     QVERIFY(redPixels > 0);
@@ -378,10 +420,10 @@ void TheDisplayScreenTest::resultIsSelectedAndCopiedLeavingCtrlCToTheValueBox()
         QTest::keyClick(screen.value, Qt::Key_C, Qt::ControlModifier);
         byCtrlC = clipboard->text();
 
-        // The context menu's only entry copies the whole result.
+        // The context menu's first entry copies the whole result.
         clipboard->clear();
         QCOMPARE(screen.result->contextMenuPolicy(), Qt::ActionsContextMenu);
-        QCOMPARE(screen.result->actions().size(), 1);
+        QCOMPARE(screen.result->actions().size(), 2);
         QCOMPARE(screen.result->actions().constFirst()->text(), QStringLiteral("Copy"));
         screen.result->actions().constFirst()->trigger();
         byMenu = clipboard->text();
@@ -399,6 +441,100 @@ void TheDisplayScreenTest::resultIsSelectedAndCopiedLeavingCtrlCToTheValueBox()
     QCOMPARE(byCtrlC, QStringLiteral("254"));
     QCOMPARE(byMenu, QStringLiteral("100."));
     QCOMPARE(selected, QStringLiteral("100."));
+}
+
+void TheDisplayScreenTest::exactFactorsSwitchAtOnceAndAreKept()
+{
+    QStringList shown;
+    QStringList tooltips;
+    withQuantity("PressureCmd", [&](Screen &screen) {
+        auto *factors = screen.window->findChild<QLabel *>(QStringLiteral("lblFactors"));
+        auto *exact = screen.window->findChild<QAction *>(QStringLiteral("exactFactors"));
+        QVERIFY(factors && exact);
+        const auto see = [&] {
+            shown << screen.result->text() + QStringLiteral(" / ") + factors->text() + QStringLiteral(" / ") +
+                         (exact->isChecked() ? QStringLiteral("checked") : QStringLiteral("unchecked"));
+            const QPoint middle = screen.result->rect().center();
+            QHelpEvent help(QEvent::ToolTip, middle, screen.result->mapToGlobal(middle));
+            QApplication::sendEvent(screen.result, &help);
+            tooltips << QToolTip::text();
+        };
+        Screen::pick(screen.from, 15); // torr
+        Screen::pick(screen.to, 11);   // atm
+        screen.retype(QStringLiteral("760"));
+        see();
+        // The shortcut works in the active window, wherever the focus is.
+        screen.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(screen.window));
+        screen.to->setFocus();
+        QTest::keyClick(screen.to, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+        see();
+        // The value box's own menu, with the choice at its end.
+        screen.value->setFocus();
+        emit screen.value->customContextMenuRequested(QPoint(5, 5));
+        auto *menu = screen.value->findChild<QMenu *>(QStringLiteral("valueBoxMenu"));
+        QVERIFY(menu);
+        QVERIFY(menu->actions().size() > 2); // undo, cut, copy, paste... kept
+        QCOMPARE(menu->actions().constLast(), exact);
+        menu->actions().constLast()->trigger();
+        menu->close();
+        see();
+        // The result's menu.
+        QVERIFY(screen.result->actions().contains(exact));
+        exact->trigger();
+        see();
+    });
+    QCOMPARE(shown, (QStringList{"1.0000789733 / Table factors / unchecked", "1. / Exact factors / checked",
+                                 "1.0000789733 / Table factors / unchecked", "1. / Exact factors / checked"}));
+    QCOMPARE(tooltips, (QStringList{"1.0000789733465\nTable factors", "1\nExact factors",
+                                    "1.0000789733465\nTable factors", "1\nExact factors"}));
+
+    // The next screen, and the next start, which reads the choice back from the
+    // user's configuration folder, convert by the exact factors.
+    QString next;
+    withQuantity("PressureCmd", [&](Screen &screen) {
+        Screen::pick(screen.from, 4); // mm Hg
+        Screen::pick(screen.to, 11);  // atm
+        screen.retype(QStringLiteral("760"));
+        next = screen.result->text() + QStringLiteral(" / ") +
+               screen.window->findChild<QLabel *>(QStringLiteral("lblFactors"))->text();
+    });
+    QCOMPARE(next, QStringLiteral("1.0000001425 / Exact factors"));
+    QFile file(settingsFile());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY2(file.readAll().contains("factors=exact"), qPrintable(settingsFile()));
+}
+
+void TheDisplayScreenTest::unreadableFactorSettingMeansTheTable_data()
+{
+    // The settings file as found at start. (Each of a size other than the one
+    // before it: Qt reads a settings file again when its size or time differ.)
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("unknown word") << QByteArray("[conversion]\nfactors=exactly\n");
+    QTest::newRow("a number") << QByteArray("[conversion]\nfactors=1\n");
+    QTest::newRow("a list") << QByteArray("[conversion]\nfactors=exact, exact\n");
+    QTest::newRow("empty") << QByteArray("[conversion]\nfactors=\n");
+    QTest::newRow("not a settings file") << QByteArray::fromHex("00fffe5b0a3d3d0aff");
+}
+
+void TheDisplayScreenTest::unreadableFactorSettingMeansTheTable()
+{
+    QFETCH(QByteArray, file);
+    QVERIFY(QDir().mkpath(QFileInfo(settingsFile()).path()));
+    QFile settings(settingsFile());
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write(file);
+    settings.close();
+    QString shown;
+    withQuantity("PressureCmd", [&](Screen &screen) {
+        Screen::pick(screen.from, 15); // torr
+        Screen::pick(screen.to, 11);   // atm
+        screen.retype(QStringLiteral("760"));
+        shown = screen.result->text() + QStringLiteral(" / ") +
+                screen.window->findChild<QLabel *>(QStringLiteral("lblFactors"))->text();
+    });
+    // No message box came up: withQuantity's screen was the only modal window.
+    QCOMPARE(shown, QStringLiteral("1.0000789733 / Table factors"));
 }
 
 QTEST_MAIN(TheDisplayScreenTest)

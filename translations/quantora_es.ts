@@ -672,6 +672,18 @@
         <comment>a quantity, then its result</comment>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>Exact factors</source>
+        <translation>Factores exactos</translation>
+    </message>
+    <message>
+        <source>Table factors</source>
+        <translation>Factores de la tabla</translation>
+    </message>
+    <message>
+        <source>Exact Factors</source>
+        <translation>Factores exactos</translation>
+    </message>
 </context>
 <context>
     <name>quantora::frmAbout</name>

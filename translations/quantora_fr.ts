@@ -672,6 +672,18 @@
         <comment>a quantity, then its result</comment>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>Exact factors</source>
+        <translation>Facteurs exacts</translation>
+    </message>
+    <message>
+        <source>Table factors</source>
+        <translation>Facteurs de la table</translation>
+    </message>
+    <message>
+        <source>Exact Factors</source>
+        <translation>Facteurs exacts</translation>
+    </message>
 </context>
 <context>
     <name>quantora::frmAbout</name>

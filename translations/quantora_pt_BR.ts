@@ -673,6 +673,18 @@ específica</translation>
         <comment>a quantity, then its result</comment>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>Exact factors</source>
+        <translation>Fatores exatos</translation>
+    </message>
+    <message>
+        <source>Table factors</source>
+        <translation>Fatores da tabela</translation>
+    </message>
+    <message>
+        <source>Exact Factors</source>
+        <translation>Fatores exatos</translation>
+    </message>
 </context>
 <context>
     <name>quantora::frmAbout</name>

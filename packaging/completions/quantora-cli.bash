@@ -93,7 +93,7 @@ _quantora_cli()
         return
     fi
     if [[ -z $ended && $cur == -* ]]; then
-        _quantora_cli_offer "$cur" --digits --help --version --
+        _quantora_cli_offer "$cur" --digits --exact --help --version --
         return
     fi
 

@@ -47,5 +47,6 @@ end
 
 complete -c quantora-cli -f -a '(__quantora_cli_names)'
 complete -c quantora-cli -l digits -x -a '(seq 1 17)' -d 'significant digits (convert, batch)'
+complete -c quantora-cli -l exact -d 'exact factors (convert, units, batch)'
 complete -c quantora-cli -s h -l help -d 'show the help'
 complete -c quantora-cli -l version -d 'show the version'
