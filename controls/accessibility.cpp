@@ -40,7 +40,8 @@ template <typename Control, typename Click> void clickLater(Control *control, Cl
     });
 }
 
-// A caption as read aloud: "&Save" is "Save", and "&&" a plain "&".
+// A caption as read aloud: "&Save" is "Save", "&&" a plain "&", and a soft
+// hyphen, where a long word may break, is not there.
 QString withoutMnemonic(const QString &caption)
 {
     QString text;
@@ -48,7 +49,8 @@ QString withoutMnemonic(const QString &caption)
     for (qsizetype i = 0; i < caption.size(); ++i) {
         if (caption[i] == u'&' && i + 1 < caption.size())
             ++i;
-        text += caption[i];
+        if (caption[i] != QChar(0x00AD))
+            text += caption[i];
     }
     return text;
 }
