@@ -22,7 +22,9 @@ int main(int argc, char **argv)
     quantora::limitPixmapCache();
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quantora.Quantora"));
+    quantora::design::addBundledFaces(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
     quantora::design::installFontSubstitutions();
+    quantora::design::installLook();
     QApplication::setWindowIcon(quantora::windowIcon());
     quantora::installAccessibleInterfaces();
 
