@@ -16,11 +16,13 @@
 #include "the_display_screen.h"
 
 #include <QAccessible>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTest>
 #include <QWindow>
 
@@ -95,6 +97,99 @@ void sendClick(QWidget *window, QPoint global)
     sendButton(window, global, QEvent::MouseButtonRelease);
 }
 
+// What a desktop theme does to the application, undone when it goes: dark
+// colours for the application and the widget classes a theme colours, a face
+// and size of its own, and (where the program chooses its style) another style.
+class DarkTheme {
+public:
+    DarkTheme() : m_palette(QApplication::palette()), m_font(QApplication::font())
+    {
+#ifndef Q_OS_WIN
+        QApplication::setStyle(QStringLiteral("Windows"));
+        design::installLook(); // as the program starts
+#endif
+        QPalette dark;
+        for (int group = 0; group < QPalette::NColorGroups; ++group) {
+            for (int role = 0; role < QPalette::NColorRoles; ++role) {
+                const auto g = QPalette::ColorGroup(group);
+                const auto r = QPalette::ColorRole(role);
+                const QColor plain = m_palette.color(g, r);
+                dark.setColor(g, r, QColor(255 - plain.red(), 255 - plain.green(), 255 - plain.blue()));
+            }
+        }
+        const QFont serif(QStringLiteral("DejaVu Serif"), 11, QFont::Bold);
+        QApplication::setPalette(dark);
+        QApplication::setFont(serif);
+        for (const char *themed : classes) {
+            QApplication::setPalette(dark, themed);
+            QApplication::setFont(serif, themed);
+        }
+    }
+    ~DarkTheme()
+    {
+        QApplication::setPalette(m_palette);
+        QApplication::setFont(m_font);
+        for (const char *themed : classes) {
+            QApplication::setPalette(m_palette, themed);
+            QApplication::setFont(m_font, themed);
+        }
+    }
+    DarkTheme(const DarkTheme &) = delete;
+    DarkTheme &operator=(const DarkTheme &) = delete;
+
+private:
+    static constexpr const char *classes[] = {"QAbstractButton", "QAbstractItemView", "QLineEdit",
+                                              "QLabel",          "QGroupBox",         "QTipLabel"};
+    QPalette m_palette;
+    QFont m_font;
+};
+
+// A window as the user sees it, drawn: the About box, the main menu, the
+// constants screen, or the temperature conversion screen after typing.
+QImage look(const QString &window)
+{
+    if (window == QLatin1String("frmAbout"))
+        return frmAbout().grab().toImage();
+    if (window == QLatin1String("frmConstants"))
+        return frmConstants().grab().toImage();
+    InitialScreen menu;
+    if (window == QLatin1String("InitialScreen"))
+        return menu.grab().toImage();
+    QImage shown;
+    onNextModal([&](QWidget *screen) {
+        // Active, with the focus ring round the value box and its cursor shown.
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+        QTest::keyClicks(screen->findChild<QLineEdit *>(QStringLiteral("InitialValueTxt")), QStringLiteral("2.5"));
+        shown = screen->grab().toImage();
+    });
+    QTest::mouseClick(menu.findChild<PictureBox *>(QStringLiteral("TemperatureCmd")), Qt::LeftButton);
+    return shown;
+}
+
+// The number of pixels that differ, and where the first is.
+QString differences(const QImage &expected, const QImage &actual)
+{
+    if (expected.size() != actual.size())
+        return QStringLiteral("size %1x%2, not %3x%4")
+            .arg(actual.width())
+            .arg(actual.height())
+            .arg(expected.width())
+            .arg(expected.height());
+    const QImage a = expected.convertToFormat(QImage::Format_ARGB32);
+    const QImage b = actual.convertToFormat(QImage::Format_ARGB32);
+    int count = 0;
+    QPoint first;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y) && count++ == 0)
+                first = QPoint(x, y);
+        }
+    }
+    if (count == 0)
+        return QString();
+    return QStringLiteral("%1 pixels differ, the first at %2,%3").arg(count).arg(first.x()).arg(first.y());
+}
+
 } // namespace
 
 class InitialScreenTest : public QObject {
@@ -126,6 +221,8 @@ private slots:
     void nothingReachesTheMenuBehindAnOpenWindow_data();
     void nothingReachesTheMenuBehindAnOpenWindow();
     void exitProgramEndsTheEventLoop();
+    void windowsLookTheSameOnAnyTheme_data();
+    void windowsLookTheSameOnAnyTheme();
 
 private:
     template <typename T> T *control(const char *name) const
@@ -766,6 +863,40 @@ void InitialScreenTest::exitProgramEndsTheEventLoop()
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(!m_menu->isVisible());
     QCOMPARE(control<QPushButton>("EndProgram")->text(), QStringLiteral("Exit Program"));
+}
+
+void InitialScreenTest::windowsLookTheSameOnAnyTheme_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("About box") << "frmAbout";
+    QTest::newRow("main menu") << "InitialScreen";
+    QTest::newRow("conversion screen after typing") << "TheDisplayScreen";
+    QTest::newRow("constants screen") << "frmConstants";
+}
+
+void InitialScreenTest::windowsLookTheSameOnAnyTheme()
+{
+    // Also run under a real dark desktop theme, where the looks drawn without
+    // one (QUANTORA_WRITE_LOOKS) are compared with (QUANTORA_PLAIN_LOOKS).
+    QFETCH(QString, window);
+    QApplication::setCursorFlashTime(0); // the value box's cursor shown, not blinking
+    const QImage plain = look(window);
+    QVERIFY(!plain.isNull());
+    const QString file = window + QStringLiteral(".png");
+    if (const QString folder = qEnvironmentVariable("QUANTORA_WRITE_LOOKS"); !folder.isEmpty())
+        QVERIFY(QDir().mkpath(folder) && plain.save(QDir(folder).filePath(file)));
+    if (const QString folder = qEnvironmentVariable("QUANTORA_PLAIN_LOOKS"); !folder.isEmpty()) {
+        QVERIFY2(QApplication::palette().color(QPalette::Base) != design::palette().color(QPalette::Base),
+                 "no desktop theme colours the application");
+        const QImage reference(QDir(folder).filePath(file));
+        QVERIFY2(!reference.isNull(), qPrintable(QDir(folder).filePath(file)));
+        const QString found = differences(reference, plain);
+        QVERIFY2(found.isEmpty(), qPrintable(QStringLiteral("under this desktop theme: ") + found));
+    }
+
+    const DarkTheme dark;
+    const QString found = differences(plain, look(window));
+    QVERIFY2(found.isEmpty(), qPrintable(QStringLiteral("with dark colours forced: ") + found));
 }
 
 QTEST_MAIN(InitialScreenTest)
