@@ -104,12 +104,13 @@ QFont defaultFont()
     return face;
 }
 
-void installLook()
+void installLook([[maybe_unused]] bool styleGiven)
 {
 #ifndef Q_OS_WIN
     // A desktop theme (KDE's, qt6ct) would choose its own style; Windows' own
     // style follows no theme.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (!styleGiven)
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 #endif
     QApplication::setPalette(palette());
     QApplication::setFont(defaultFont());

@@ -37,10 +37,11 @@ QPalette palette();
 QFont defaultFont();
 
 // Makes the program look as designed on any desktop theme: the Fusion style
-// (except on Windows, which keeps its own), and the design's palette and default
-// font for the application, its tooltips and message boxes. Call once at start;
-// every window also carries them itself (makeFixedDialog).
-void installLook();
+// (except on Windows, which keeps its own, and where the user named a style on
+// the command line), and the design's palette and default font for the
+// application, its tooltips and message boxes. Call once at start; every window
+// also carries them itself (makeFixedDialog).
+void installLook(bool styleGiven = false);
 
 // On Windows, adds the free faces in FOLDER (the program's own fonts/ folder)
 // for the design's families the system lacks, so that the substitutions find
