@@ -41,6 +41,11 @@ void installFontSubstitutions()
     QFont::insertSubstitutions(
         QStringLiteral("MS Sans Serif"),
         {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+#ifdef Q_OS_WIN
+    // The URW Bookman Light that the program brings, under a Windows family of its
+    // own: as plain "URW Bookman" Windows may take its Demi face.
+    QFont::insertSubstitution(QStringLiteral("Bookman Old Style"), QStringLiteral("URW Bookman Light"));
+#endif
     QFont::insertSubstitutions(QStringLiteral("Bookman Old Style"),
                                {QStringLiteral("URW Bookman"), QStringLiteral("URW Bookman L"),
                                 QStringLiteral("Bookman"), QStringLiteral("DejaVu Serif")});
