@@ -61,6 +61,7 @@ int main(int argc, char **argv)
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     design::installFontSubstitutions();
+    design::installLook();
     QApplication::setWindowIcon(windowIcon());
     bool ok = true;
 
