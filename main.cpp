@@ -8,6 +8,7 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -25,7 +26,15 @@ int main(int argc, char **argv)
     quantora::limitPixmapCache();
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quantora.Quantora"));
+    quantora::design::addBundledFaces(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
     quantora::design::installFontSubstitutions();
+    // Qt takes "-style NAME" with one dash or two, and "-style=NAME".
+    const bool styleGiven = std::any_of(args.begin(), args.end(), [](std::string_view arg) {
+        if (arg.starts_with("--"))
+            arg.remove_prefix(1);
+        return arg == "-style" || arg.starts_with("-style=");
+    });
+    quantora::design::installLook(styleGiven);
     QApplication::setWindowIcon(quantora::windowIcon());
     quantora::installAccessibleInterfaces();
 

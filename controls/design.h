@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 #include <QMargins>
+#include <QPalette>
 #include <QRect>
 #include <QString>
 
@@ -26,9 +27,31 @@ QFont font(const QString &family, qreal pointSize, int weight = QFont::Normal);
 // Comic Sans MS, MS Sans Serif, Bookman Old Style). Call once at start.
 void installFontSubstitutions();
 
+// The colours the windows draw with wherever the design gives none: Qt's own
+// light palette (the Fusion style's), with every role of every group set, so
+// that no desktop theme's colour shows through a window that carries it.
+QPalette palette();
+
+// The face of the controls the design gives no font of their own (the About
+// box's buttons): Qt's plain sans-serif face at 9 points.
+QFont defaultFont();
+
+// Makes the program look as designed on any desktop theme: the Fusion style
+// (except on Windows, which keeps its own, and where the user named a style on
+// the command line), and the design's palette and default font for the
+// application, its tooltips and message boxes. Call once at start; every window
+// also carries them itself (makeFixedDialog).
+void installLook(bool styleGiven = false);
+
+// On Windows, adds the free faces in FOLDER (the program's own fonts/ folder)
+// for the design's families the system lacks, so that the substitutions find
+// them; a face the system has wins. Elsewhere it does nothing.
+void addBundledFaces(const QString &folder);
+
 // Gives a top-level window the fixed dialog frame of the design: a client area
 // of the given size that the user cannot resize, a title bar with a close
-// button and neither a minimise nor a maximise button, and the shared background.
+// button and neither a minimise nor a maximise button, the shared background,
+// and the design's palette and default font whatever the application's are.
 void makeFixedDialog(QWidget &window, QSize clientSize);
 
 // Where a window's frame goes so that it shows whole on a screen's available

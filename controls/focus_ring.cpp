@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QImage>
 #include <QPainter>
 
 namespace quantora {
@@ -44,9 +45,29 @@ void FocusRing::ring(QWidget *control)
     if (!control)
         return hide();
     control->installEventFilter(this);
-    setGeometry(QRect(control->mapTo(window(), QPoint(0, 0)), control->size()).adjusted(-width, -width, width, width));
+    hide(); // the window is looked at without the ring
+    const QRect place(control->mapTo(window(), QPoint(0, 0)), control->size());
+    const QRect outside = place.adjusted(-width, -width, width, width);
+    setGeometry(onlyBackgroundAround(place) ? outside : place);
     raise();
     setVisible(control->isVisible());
+}
+
+bool FocusRing::onlyBackgroundAround(QRect control) const
+{
+    // The window drawn where the ring would stand outside the control.
+    const QRect around = control.adjusted(-width, -width, width, width) & window()->rect();
+    const QImage drawn = window()->grab(around).toImage();
+    const QRgb background = window()->palette().color(QPalette::Window).rgb();
+    const qreal ratio = drawn.devicePixelRatio();
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QPoint at = around.topLeft() + QPoint(int(x / ratio), int(y / ratio));
+            if (!control.contains(at) && drawn.pixel(x, y) != background)
+                return false;
+        }
+    }
+    return true;
 }
 
 bool FocusRing::eventFilter(QObject *watched, QEvent *event)

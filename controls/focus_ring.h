@@ -8,8 +8,11 @@ namespace quantora {
 
 // A ring round the control that has the keyboard focus: two pixels of black
 // outside two of white, so that one of them contrasts well with any colour
-// around it. One ring per window, drawn above the window's controls and
-// transparent to the mouse; hidden while no control of the window has focus.
+// around it. It stands just outside the control where only the window's
+// background is there, and else just inside the control's edge, so that it never
+// covers another control's drawing. One ring per window, drawn above the
+// window's controls and transparent to the mouse; hidden while no control of the
+// window has focus.
 class FocusRing : public QWidget {
     Q_OBJECT
 public:
@@ -28,6 +31,7 @@ protected:
 private:
     explicit FocusRing(QWidget &window);
     void ring(QWidget *control);
+    bool onlyBackgroundAround(QRect control) const;
 
     QPointer<QWidget> m_control;
 };

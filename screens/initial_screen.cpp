@@ -161,7 +161,7 @@ void InitialScreen::buildFrames()
 void InitialScreen::buildQuantityEntries(TabStops &tabStops)
 {
     const QColor black = Qt::black;
-    const QColor windowText = QApplication::palette().color(QPalette::WindowText);
+    const QColor windowText = design::palette().color(QPalette::WindowText);
     for (const QuantityDef &q : catalogue()) {
         const QuantityDef *quantity = &q;
         const MenuEntryLayout *entry = menuEntryLayout(q);

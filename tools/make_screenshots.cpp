@@ -76,6 +76,7 @@ int main(int argc, char **argv)
         suffix = QLatin1Char('-') + locale.name().section(QLatin1Char('_'), 0, 0);
     }
     design::installFontSubstitutions();
+    design::installLook();
     QApplication::setWindowIcon(windowIcon());
     bool ok = true;
 

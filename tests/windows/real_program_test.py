@@ -10,7 +10,8 @@ Run by CTest inside xvfb-run, with WINEPREFIX naming a prepared Wine prefix:
   starts that program (it leaves a file STAND_IN.ran); with no value, the message
   box "Quantora" appears, and Enter closes it.
 - Escape closes the About box and the main menu appears; Space opens the conversion
-  screen of the picture in focus; "2.5" is typed (and copied, to see that it was),
+  screen of the picture in focus (Temperature), whose title "Temperature Conversion"
+  stands on one line in the window's pixels (read with xwd); "2.5" is typed (and copied, to see that it was),
   Tab Tab Down picks the second unit to convert to, and Ctrl+Shift+C copies the
   result, which Wine hands to the X clipboard.
 - The Linux program, on the same display, gets the same keys from its About box
@@ -19,6 +20,7 @@ Both programs are always ended.
 """
 
 import os
+import struct
 import subprocess
 import sys
 import tempfile
@@ -89,6 +91,36 @@ def first_keys(title, names, what, done, attempts=3):
                 raise
 
 
+BACKGROUND = (128, 128, 255)
+# The title label's box in the client area (240, 120, 6135 x 1335 twips), less the
+# rows where the value box and its focus ring begin and the column of the picture.
+TITLE = (16, 8, 420, 90)
+
+
+def window_pixels(window):
+    """The pixels of an X window as rows of (red, green, blue), read with xwd."""
+    with tempfile.NamedTemporaryFile(suffix=".xwd") as dump:
+        run("xwd", "-silent", "-id", window, "-out", dump.name)
+        data = open(dump.name, "rb").read()
+    header = struct.unpack(">25I", data[:100])
+    size, width, height, byte_order, bits, line = header[0], header[4], header[5], header[7], header[11], header[12]
+    if bits != 32:
+        raise Failure("xwd gave %d bits per pixel" % bits)
+    start = size + header[19] * 12  # after the header and the colour map
+    order = (2, 1, 0) if byte_order == 0 else (1, 2, 3)
+    return [[tuple(data[start + y * line + 4 * x + i] for i in order) for x in range(width)] for y in range(height)]
+
+
+def title_lines(window):
+    """How many lines of text the conversion screen's title area holds, counted down
+    from the client area's top-left corner (the first pixel of the background)."""
+    pixels = window_pixels(window)
+    left, top = next((x, y) for y, row in enumerate(pixels) for x, p in enumerate(row) if p == BACKGROUND)
+    x0, y0, x1, y1 = TITLE
+    inked = [any(pixels[top + y][left + x] != BACKGROUND for x in range(x0, x1)) for y in range(y0, y1)]
+    return sum(1 for y, ink in enumerate(inked) if ink and (y == 0 or not inked[y - 1]))
+
+
 def clipboard():
     done = run("xclip", "-o", "-selection", "clipboard", check=False)
     return done.stdout.strip() if done.returncode == 0 else ""
@@ -123,6 +155,10 @@ def conversion():
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
     first_keys(ABOUT, ["Escape"], "the main menu", lambda: windows(MENU) and not windows(ABOUT))
     first_keys(MENU, ["space"], "the conversion screen", lambda: windows(SCREEN))
+    screen = windows(SCREEN)[0]
+    lines = wait_for("the title to be drawn", lambda: title_lines(screen))
+    if lines != 1:
+        raise Failure("the title \"Temperature Conversion\" takes %d lines" % lines)
     # The value typed over whatever is there, then copied back to see that it is.
     first_keys(SCREEN, ["ctrl+a", "2", "period", "5", "ctrl+a", "ctrl+c"], "the typed value on the clipboard",
                lambda: clipboard() == "2.5")

@@ -1,7 +1,8 @@
 #!/bin/sh
 # The portable zip as a Windows user gets it: it unpacks into one folder holding exactly
-# the program, quantora-cli, the licence and the DLLs and plugins they load, and the
-# program runs from that folder (the real-program test, under Wine).
+# the program, quantora-cli, the licence, the DLLs and plugins they load, and the faces
+# the program brings with their licences; and the program runs from that folder (the
+# real-program test, under Wine).
 # Usage: zip_test.sh ZIP VERSION ICON SCRATCH_FOLDER REAL_PROGRAM_TEST WINE [ITS ARGUMENTS AFTER THE PROGRAM...]
 set -eu
 zip=$1 version=$2 icon=$3 scratch=$4 real_program_test=$5 wine=$6
@@ -17,6 +18,10 @@ Qt6Core.dll
 Qt6Gui.dll
 Qt6Svg.dll
 Qt6Widgets.dll
+fonts/DejaVuSans-LICENSE.txt
+fonts/DejaVuSans.ttf
+fonts/URWBookman-LICENSE.txt
+fonts/URWBookman-Light.otf
 libgcc_s_seh-1.dll
 libstdc++-6.dll
 libwinpthread-1.dll
