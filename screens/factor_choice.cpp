@@ -8,10 +8,12 @@ namespace quantora::factor_choice {
 
 namespace {
 
-// ~/.config/Quantora/Quantora.conf on Linux, following XDG_CONFIG_HOME.
+// Quantora.ini in the user's configuration folder, the same file on every system:
+// ~/.config/Quantora on Linux (following XDG_CONFIG_HOME), %APPDATA%\Quantora on
+// Windows, rather than the registry.
 QSettings settings()
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quantora"),
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quantora"),
                      QStringLiteral("Quantora"));
 }
 

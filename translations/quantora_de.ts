@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Specific Energy</source>
-        <translation>Spezifische Energie</translation>
+        <translation>Spezi­fische Energie</translation>
     </message>
     <message>
         <source>Energy Work Heat</source>

@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Surface Tension</source>
-        <translation>Tensión superficial</translation>
+        <translation>Tensión super­ficial</translation>
     </message>
     <message>
         <source>Mass Flow Rate</source>
@@ -81,11 +81,11 @@
     </message>
     <message>
         <source>Dynamic Viscosity</source>
-        <translation>Viscosidad dinámica</translation>
+        <translation>Viscos. dinámica</translation>
     </message>
     <message>
         <source>Kinematic Viscosity</source>
-        <translation>Viscosidad cinemática</translation>
+        <translation>Visco­sidad cinemá­tica</translation>
     </message>
     <message>
         <source>Density Of Heat Flow Rate</source>

@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Activation Energy</source>
-        <translation>Énergie d’activation</translation>
+        <translation>Énergie d’acti­vation</translation>
     </message>
     <message>
         <source>Specific Energy</source>
@@ -77,11 +77,12 @@
     </message>
     <message>
         <source>Density</source>
-        <translation>Masse vol.</translation>
+        <translation>Masse
+vol.</translation>
     </message>
     <message>
         <source>Dynamic Viscosity</source>
-        <translation>Viscosité dynamique</translation>
+        <translation>Viscosité dyna­mique</translation>
     </message>
     <message>
         <source>Kinematic Viscosity</source>

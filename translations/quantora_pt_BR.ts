@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Surface Tension</source>
-        <translation>Tensão superficial</translation>
+        <translation>Tensão super­ficial</translation>
     </message>
     <message>
         <source>Mass Flow Rate</source>
