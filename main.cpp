@@ -4,6 +4,7 @@
 #include "initial_screen.h"
 #include "pictures.h"
 #include "program_options.h"
+#include "translations.h"
 
 #include <QApplication>
 
@@ -20,6 +21,8 @@ int main(int argc, char **argv)
         return *status;
 
     QApplication app(argc, argv);
+    // The user's language, before the first window: only that one is read.
+    quantora::installTranslations();
     quantora::limitPixmapCache();
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quantora.Quantora"));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "constants_sheet.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <utility>
@@ -9,26 +10,35 @@ namespace quantora::constants_sheet {
 
 namespace {
 
-TextRun title(QStringView text)
+// The sheet's words, for the translation tools.
+struct Sheet {
+    Q_DECLARE_TR_FUNCTIONS(ConstantsSheet)
+};
+
+TextRun title(const QString &text)
 {
     return {text, RunKind::Title};
 }
-TextRun body(QStringView text)
+TextRun body(const QString &text)
 {
     return {text, RunKind::Body};
 }
 TextRun up(QStringView text)
 {
-    return {text, RunKind::Raised};
+    return {text.toString(), RunKind::Raised};
 }
 TextRun down(QStringView text)
 {
-    return {text, RunKind::Lowered};
+    return {text.toString(), RunKind::Lowered};
+}
+TextRun body(QStringView text)
+{
+    return {text.toString(), RunKind::Body};
 }
 
 // Every line ends in a blank of its main font; some lines carry a second one.
 // The blanks show nothing but are kept as the sheet was laid out.
-const TextRun blank = body(u" ");
+const TextRun blank{QStringLiteral(" "), RunKind::Body};
 
 SheetLine leftLine(int baseline, std::vector<TextRun> runs)
 {
@@ -94,55 +104,54 @@ const std::vector<GridRect> &gridRects()
     return grid;
 }
 
-const std::vector<SheetRow> &rows()
+std::vector<SheetRow> rows()
 {
     // clang-format off
-    static const std::vector<SheetRow> table = {
+    return {
         // The title starts at x 1306 so that the word is centred on the table.
-        {{{163, 1306, titleCell, {title(u"Constant"), title(u"s"), title(u" ")}}}, {}},
+        {{{163, 1306, titleCell, {title(Sheet::tr("Constants")), title(QStringLiteral(" "))}}}, {}},
 
-        {{leftLine(418, {body(u"Standard temperature and pressure (stp)"), blank})},
-         {rightLine(418, {body(u"= 273.15K and 1.013 x 10"), up(u"5"), body(u" N/m"), up(u"2"), blank}),
-          rightLine(523, {body(u" = 0"), up(u"o"), body(u"C and 1.013 bar"), blank})}},
+        {{leftLine(418, {body(Sheet::tr("Standard temperature and pressure (stp)")), blank})},
+         {rightLine(418, {body(Sheet::tr("= 273.15K and 1.013 x 10", "a raised 5 follows")), up(u"5"), body(u" N/m"), up(u"2"), blank}),
+          rightLine(523, {body(u" = 0"), up(u"o"), body(Sheet::tr("C and 1.013 bar", "after a raised o: 0 degrees C")), blank})}},
 
-        {{leftLine(649, {body(u"Molecular volume of ideal gas at stp"), blank})},
-         {rightLine(649, {body(u"= 22.4 liters/mol"), blank})}},
+        {{leftLine(649, {body(Sheet::tr("Molecular volume of ideal gas at stp")), blank})},
+         {rightLine(649, {body(Sheet::tr("= 22.4 liters/mol")), blank})}},
 
-        {{leftLine(768, {body(u"Universal Gas constant, R"), blank})},
+        {{leftLine(768, {body(Sheet::tr("Universal Gas constant, R")), blank})},
          {rightLine(768, {body(u"= 8.314 J/mol.K"), blank}),
           rightLine(874, {body(u"= 1.9872 cal/mole.K"), blank})}},
 
-        {{leftLine(1005, {body(u"Avogadro\u2019s number, N"), down(u"A"), blank, blank})},
+        {{leftLine(1005, {body(Sheet::tr("Avogadro’s number, N", "a lowered A follows")), down(u"A"), blank, blank})},
          {rightLine(1005, {body(u"= 6.0"), body(u"22 x 10"), up(u"23"), body(u" /mol"), blank})}},
 
-        {{leftLine(1125, {body(u"Boltzmann constant, k"), blank})},
+        {{leftLine(1125, {body(Sheet::tr("Boltzmann constant, k")), blank})},
          {rightLine(1125, {body(u"= 1.3807 x 10"), up(u"-23"), body(u" J/K"), blank})}},
 
-        {{leftLine(1245, {body(u"Faraday constant, F"), blank})},
+        {{leftLine(1245, {body(Sheet::tr("Faraday constant, F")), blank})},
          {rightLine(1245, {body(u"= 96487 C/mol"), blank})}},
 
-        {{leftLine(1364, {body(u"Plank constant, h"), blank})},
+        {{leftLine(1364, {body(Sheet::tr("Plank constant, h")), blank})},
          {rightLine(1364, {body(u"= 6.626 x 10"), up(u"-34"), body(u" J.s"), blank})}},
 
-        {{leftLine(1484, {body(u"Acceleration of gravity, g"), blank})},
+        {{leftLine(1484, {body(Sheet::tr("Acceleration of gravity, g")), blank})},
          {rightLine(1484, {body(u"= 32.2 ft/s"), up(u"2"), blank, blank}),
           rightLine(1589, {body(u" = 9.81 m/s"), up(u"2"), blank, blank})}},
 
-        {{leftLine(1715, {body(u"Conversion factor, g"), down(u"c"), blank, blank})},
+        {{leftLine(1715, {body(Sheet::tr("Conversion factor, g", "a lowered c follows")), down(u"c"), blank, blank})},
          {rightLine(1715, {body(u"= 32.174 (lb"), down(u"m"), body(u"/lb"), down(u"f"), body(u").(ft/s"), up(u"2"),
                            body(u")"), blank})}},
 
-        {{leftLine(1834, {body(u"Gravitational c"), body(u"onstant, G"), blank})},
+        {{leftLine(1834, {body(Sheet::tr("Gravitational constant, G")), blank})},
          {rightLine(1834, {body(u"= 3.44 x 10"), up(u"-8"), body(u" ft"), up(u"4"), body(u"/lb"), down(u"f"),
                            body(u".s"), up(u"4"), blank, blank})}},
     };
     // clang-format on
-    return table;
 }
 
 const SheetLine &finalLine()
 {
-    static const SheetLine line{1966, 49, {0, sheetWidth - 1}, {{u" ", RunKind::FinalLine}}};
+    static const SheetLine line{1966, 49, {0, sheetWidth - 1}, {{QStringLiteral(" "), RunKind::FinalLine}}};
     return line;
 }
 
@@ -163,9 +172,9 @@ QString plainLine(const SheetLine &line)
         if (run.kind == RunKind::Raised && run.text == u"o")
             text += QChar(0x00B0);
         else if (run.kind == RunKind::Raised)
-            text += QLatin1Char('^') + run.text.toString();
+            text += QLatin1Char('^') + run.text;
         else if (run.kind == RunKind::Lowered)
-            text += QLatin1Char('_') + run.text.toString();
+            text += QLatin1Char('_') + run.text;
         else
             text += run.text;
     }
@@ -185,8 +194,9 @@ QString plainCell(const std::vector<SheetLine> &lines)
 QString plainText()
 {
     QStringList lines;
-    for (std::size_t row = 1; row < rows().size(); ++row) // row 0 is the title
-        lines += plainCell(rows()[row].left) + QLatin1Char(' ') + plainCell(rows()[row].right);
+    const std::vector<SheetRow> sheet = rows();
+    for (std::size_t row = 1; row < sheet.size(); ++row) // row 0 is the title
+        lines += plainCell(sheet[row].left) + QLatin1Char(' ') + plainCell(sheet[row].right);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 

@@ -51,7 +51,7 @@ SheetFont fontOf(RunKind kind);
 int baselineShift(RunKind kind);
 
 struct TextRun {
-    QStringView text;
+    QString text; // in the user's language
     RunKind kind;
 };
 
@@ -84,8 +84,8 @@ struct SheetRow {
 // The grid: outer frame, row separators and the column divider.
 const std::vector<GridRect> &gridRects();
 
-// The eleven rows, top to bottom.
-const std::vector<SheetRow> &rows();
+// The eleven rows, top to bottom, their words in the user's language.
+std::vector<SheetRow> rows();
 
 // The empty line below the table (a single blank, black): it shows nothing.
 const SheetLine &finalLine();

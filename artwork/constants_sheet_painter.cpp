@@ -37,7 +37,7 @@ void paintSheetLine(QPainter &painter, const SheetLine &line, const QColor &colo
     qreal x = line.x;
     for (const TextRun &run : line.runs) {
         const QFont font = sheetFont(run.kind);
-        const QString text = run.text.toString();
+        const QString &text = run.text;
         painter.setFont(font);
         painter.drawText(QPointF(x, line.baseline + baselineShift(run.kind)), text);
         x += QFontMetricsF(font).horizontalAdvance(text);

@@ -61,13 +61,13 @@ std::string_view frameCaption(MenuFrame frame)
 {
     switch (frame) {
     case MenuFrame::Frame1:
-        return "Basic Conversion";
+        return translatable("Frame", "Basic Conversion");
     case MenuFrame::FlowRelated:
-        return "Flow/Volume/Density Related";
+        return translatable("Frame", "Flow/Volume/Density Related");
     case MenuFrame::Frame2:
-        return "Energy/Power Related";
+        return translatable("Frame", "Energy/Power Related");
     case MenuFrame::Frame3:
-        return "Heat Related";
+        return translatable("Frame", "Heat Related");
     }
     return {};
 }

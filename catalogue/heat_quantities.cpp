@@ -11,9 +11,9 @@ std::vector<QuantityDef> heatQuantities()
     // clang-format off
     return {
     {
-        .button = "CmdCalorificValue", .label = "lblCalorificValue", .caption = "Calorific Value",
-        .fullName = "Calorific Value",
-        .frame = MenuFrame::Frame3, .titleWord = "Calorific Value ", .note = "",
+        .button = "CmdCalorificValue", .label = "lblCalorificValue", .caption = translatable("Caption", "Calorific Value"),
+        .fullName = translatable("Quantity", "Calorific Value"),
+        .frame = MenuFrame::Frame3, .titleWord = translatable("Title", "Calorific Value "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits(joule / (metre * metre * metre), {
             {"J/m³",                   1,                 joule / (metre * metre * metre)},
@@ -29,9 +29,9 @@ std::vector<QuantityDef> heatQuantities()
         }),
     },
     {
-        .button = "SpecificHeatCapacityCmd", .label = "SpecificHeatCapacityLbl", .caption = "Specific Heat Capacity",
-        .fullName = "Specific Heat Capacity",
-        .frame = MenuFrame::Frame3, .titleWord = "Specific Heat Capacity ", .note = "",
+        .button = "SpecificHeatCapacityCmd", .label = "SpecificHeatCapacityLbl", .caption = translatable("Caption", "Specific Heat Capacity"),
+        .fullName = translatable("Quantity", "Specific Heat Capacity"),
+        .frame = MenuFrame::Frame3, .titleWord = translatable("Title", "Specific Heat Capacity "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits(foot * lbf / (pound * fahrenheitDegree), {
             {"ft.lbf/(lb·°F)", 1,      foot * lbf / (pound * fahrenheitDegree)},
@@ -44,9 +44,9 @@ std::vector<QuantityDef> heatQuantities()
         }),
     },
     {
-        .button = "ThermalConductivityCmd", .label = "ThermalConductivityLbl", .caption = "Thermal Conductivity",
-        .fullName = "Thermal Conductivity",
-        .frame = MenuFrame::Frame3, .titleWord = "Thermal Conductivity ", .note = "",
+        .button = "ThermalConductivityCmd", .label = "ThermalConductivityLbl", .caption = translatable("Caption", "Thermal Conductivity"),
+        .fullName = translatable("Quantity", "Thermal Conductivity"),
+        .frame = MenuFrame::Frame3, .titleWord = translatable("Title", "Thermal Conductivity "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits(btuIT * inch / (foot * foot * hour * fahrenheitDegree), {
             {"Btu·in/(ft²·h·°F)",  1,      btuIT * inch / (foot * foot * hour * fahrenheitDegree)},
@@ -63,9 +63,9 @@ std::vector<QuantityDef> heatQuantities()
         }),
     },
     {
-        .button = "HeatTransferCoefficientCmd", .label = "HeatTransferCoefLbl", .caption = "Heat Transfer Coefficien",
-        .fullName = "Heat Transfer Coefficient",
-        .frame = MenuFrame::Frame3, .titleWord = "Heat Transfer Coefficient ", .note = "",
+        .button = "HeatTransferCoefficientCmd", .label = "HeatTransferCoefLbl", .caption = translatable("Caption", "Heat Transfer Coefficien"),
+        .fullName = translatable("Quantity", "Heat Transfer Coefficient"),
+        .frame = MenuFrame::Frame3, .titleWord = translatable("Title", "Heat Transfer Coefficient "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits(watt / (metre * metre * kelvin), {
             {"W/(m²·°C)",       1,     watt / (metre * metre * kelvin)},
@@ -80,9 +80,9 @@ std::vector<QuantityDef> heatQuantities()
         }),
     },
     {
-        .button = "EnthalpyCmd", .label = "EnthalpyLbl", .caption = "Enthalpy",
-        .fullName = "Enthalpy",
-        .frame = MenuFrame::Frame3, .titleWord = "Enthalpy ", .note = "",
+        .button = "EnthalpyCmd", .label = "EnthalpyLbl", .caption = translatable("Caption", "Enthalpy"),
+        .fullName = translatable("Quantity", "Enthalpy"),
+        .frame = MenuFrame::Frame3, .titleWord = translatable("Title", "Enthalpy "), .note = "",
         .mode = ConversionMode::Ratio, .defaultUnit = 0,
         .units = makeUnits(joule / gram, {
             {"J/g",    1,             joule / gram},

@@ -7,6 +7,15 @@
 
 namespace quantora {
 
+// Marks a catalogue text that people read in the windows for the translation
+// tools, which find it by this name and file it under the context (the field:
+// "Caption", "Quantity" for a full name, "Title", "Note", "Unit", "Frame"); the windows look it up in the user's
+// language. The text itself stays as written: the command line shows and matches it in English.
+constexpr const char *translatable(const char * /*context*/, const char *text)
+{
+    return text;
+}
+
 // How a quantity converts: by the ratio of two factors, or (Temperature only)
 // through the offset formulas of the temperature scales.
 enum class ConversionMode { Ratio, Temperature };

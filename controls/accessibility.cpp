@@ -4,6 +4,7 @@
 #include "constants_sheet.h"
 #include "picture_widgets.h"
 #include "quantity.h"
+#include "translations.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
@@ -39,7 +40,8 @@ template <typename Control, typename Click> void clickLater(Control *control, Cl
     });
 }
 
-// A caption as read aloud: "&Save" is "Save", and "&&" a plain "&".
+// A caption as read aloud: "&Save" is "Save", "&&" a plain "&", and a soft
+// hyphen, where a long word may break, is not there.
 QString withoutMnemonic(const QString &caption)
 {
     QString text;
@@ -47,7 +49,8 @@ QString withoutMnemonic(const QString &caption)
     for (qsizetype i = 0; i < caption.size(); ++i) {
         if (caption[i] == u'&' && i + 1 < caption.size())
             ++i;
-        text += caption[i];
+        if (caption[i] != QChar(0x00AD))
+            text += caption[i];
     }
     return text;
 }
@@ -174,7 +177,8 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? QStringLiteral("Constants") : QAccessibleWidget::text(t);
+        return t == QAccessible::Name ? QCoreApplication::translate("quantora::ConstantsSheetWidget", "Constants")
+                                      : QAccessibleWidget::text(t);
     }
 
     void *interface_cast(QAccessible::InterfaceType type) override
@@ -245,7 +249,7 @@ void installAccessibleInterfaces()
 
 QString accessibleQuantityName(const QuantityDef &quantity)
 {
-    return QString::fromStdString(quantity.fullName);
+    return catalogueText("Quantity", quantity.fullName);
 }
 
 } // namespace quantora

@@ -79,6 +79,11 @@ bool bridgeSpeaksDescriptionChanges()
     return sound;
 }
 
+QString resultText(const QString &result)
+{
+    return QCoreApplication::translate("quantora::TheDisplayScreen", "result %1").arg(result);
+}
+
 void announceResult(QWidget &window, const QString &text)
 {
     LastResult *last = LastResult::of(window);
@@ -97,7 +102,7 @@ void announceResult(QWidget &window, const QString &text)
     if (bridgeSpeaksDescriptionChanges() && focus && !qobject_cast<const QAbstractItemView *>(focus) &&
         focus->accessibleDescription().endsWith(text))
         return;
-    speak(QStringLiteral("result ") + text);
+    speak(resultText(text));
 }
 
 void announceChange(QWidget &window, const QString &what, const QString &text)
@@ -107,13 +112,14 @@ void announceChange(QWidget &window, const QString &what, const QString &text)
     else
         (new LastResult(window))->text = text;
     if (shouldSpeak(window))
-        speak(what + QStringLiteral(", result ") + text);
+        speak(QCoreApplication::translate("quantora::TheDisplayScreen", "%1, %2", "a quantity, then its result")
+                  .arg(what, resultText(text)));
 }
 
 void announceCopied(const QWidget &window, const QString &text)
 {
     if (shouldSpeak(window))
-        speak(QStringLiteral("Copied ") + text);
+        speak(QCoreApplication::translate("quantora::TheDisplayScreen", "Copied %1").arg(text));
 }
 
 } // namespace quantora::result_announcer

@@ -14,6 +14,9 @@ namespace quantora {
 // readers cannot read. A notification is spoken wherever the focus is.
 namespace result_announcer {
 
+// "result TEXT" in the user's language, as the result is spoken and described.
+QString resultText(const QString &result);
+
 // Announces "result TEXT" once, when TEXT differs from the last result of this
 // window, and only while the window is the active one. The first call for a
 // window only records its result.

@@ -14,7 +14,7 @@ namespace quantora {
 ConstantsSheetWidget::ConstantsSheetWidget(QWidget *parent) : QWidget(parent)
 {
     // The sheet is a picture; its context menu copies what it says as text.
-    auto *copy = new QAction(QStringLiteral("Copy"), this);
+    auto *copy = new QAction(tr("Copy"), this);
     copy->setObjectName(QStringLiteral("copyConstants"));
     connect(copy, &QAction::triggered, this,
             [] { QGuiApplication::clipboard()->setText(constants_sheet::plainText()); });

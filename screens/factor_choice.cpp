@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "factor_choice.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 namespace quantora::factor_choice {
 
 namespace {
 
-// ~/.config/Quantora/Quantora.conf on Linux, following XDG_CONFIG_HOME.
+// Quantora.ini in the user's configuration folder, the same file on every system:
+// ~/.config/Quantora on Linux (following XDG_CONFIG_HOME), %APPDATA%\Quantora on
+// Windows, rather than the registry.
 QSettings settings()
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quantora"),
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quantora"),
                      QStringLiteral("Quantora"));
 }
 
@@ -32,7 +35,8 @@ void saveFactorSet(FactorSet factors)
 
 QString factorSetName(FactorSet factors)
 {
-    return factors == FactorSet::Exact ? QStringLiteral("Exact factors") : QStringLiteral("Table factors");
+    return factors == FactorSet::Exact ? QCoreApplication::translate("quantora::TheDisplayScreen", "Exact factors")
+                                       : QCoreApplication::translate("quantora::TheDisplayScreen", "Table factors");
 }
 
 } // namespace quantora::factor_choice

@@ -22,10 +22,6 @@ namespace quantora {
 
 namespace {
 
-const QString description = QStringLiteral(
-    "A Quantora that  makes conversion between various engineering units easy .  The program is constructed in "
-    "such away that it gives the equivalent measurement  by moving the pointer to the required unit....");
-
 const QColor lineGrey{128, 128, 128};
 const QColor lineWhite{255, 255, 255};
 
@@ -55,6 +51,24 @@ QWidget *makeLine(QWidget *parent, const char *name, QRect geometry, const QColo
 QString fromSystemText(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The lookup knows no translations: its one message is listed here for the
+// translation tools, and a test checks that it is the lookup's own.
+[[maybe_unused]] constexpr const char *sysInfoMessages[] = {
+    QT_TRANSLATE_NOOP("quantora::frmAbout", "System Information Is Unavailable At This Time")};
+
+// Which programs would do, so that the user knows what to install.
+QString lookedForPrograms()
+{
+    const QString names = QString::fromStdString(sysinfo::lookedForPrograms());
+#ifdef Q_OS_WIN
+    return frmAbout::tr("%1 looks for %2, the system-information program named in the registry.")
+        .arg(QString::fromUtf8(applicationTitle), names);
+#else
+    return frmAbout::tr("%1 looks for one of these programs on the PATH: %2.")
+        .arg(QString::fromUtf8(applicationTitle), names);
+#endif
 }
 
 } // namespace
@@ -93,7 +107,11 @@ void frmAbout::createControls()
     const int lineTop = design::px(2880);
     const int lineEnd = design::px(5654);
     makeLine(this, "Line1_1", QRect(design::px(90), lineTop, lineEnd - design::px(90) + 1, 1), lineGrey);
-    lblDescription = makeLabel(this, "lblDescription", description, design::rect(240, 1560, 5085, 1290), 9.75);
+    lblDescription = makeLabel(
+        this, "lblDescription",
+        tr("A Quantora that  makes conversion between various engineering units easy .  The program is constructed "
+           "in such away that it gives the equivalent measurement  by moving the pointer to the required unit...."),
+        design::rect(240, 1560, 5085, 1290), 9.75);
     lblDescription->setWordWrap(true);
     lblTitle = makeLabel(this, "lblTitle", QStringLiteral("Title"), design::rect(3120, 360, 915, 555), 24);
     lblTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -108,13 +126,13 @@ void frmAbout::createControls()
     // that corner of the logo is empty, so the box shows only its background
     // and needs no picture.
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(design::rect(2760, 3000, 1260, 465));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::accept);
 
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdSysInfo = new QPushButton(tr("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     cmdSysInfo->setGeometry(design::rect(4260, 3000, 1245, 465));
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
@@ -130,8 +148,8 @@ void frmAbout::createControls()
 void frmAbout::load()
 {
     const QString title = QString::fromUtf8(applicationTitle);
-    setWindowTitle(QStringLiteral("About ") + title);
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(versionMajor).arg(versionMinor).arg(versionRevision));
+    setWindowTitle(tr("About %1").arg(title));
+    lblVersion->setText(tr("Version %1.%2.%3").arg(versionMajor).arg(versionMinor).arg(versionRevision));
     lblTitle->setText(title);
     // The title label keeps its left edge and takes the width of its text.
     lblTitle->resize(lblTitle->sizeHint().width(), lblTitle->height());
@@ -171,8 +189,8 @@ void frmAbout::StartSysInfo()
         [this](const std::string &program) { return m_operations.startProgram(fromSystemText(program)); },
         [this](std::string_view text) {
             // Which programs would do, so that the user knows what to install.
-            m_operations.showMessage(this, QString::fromUtf8(applicationTitle), fromSystemText(text),
-                                     QString::fromStdString(sysinfo::lookedForPrograms()));
+            m_operations.showMessage(this, QString::fromUtf8(applicationTitle), tr(std::string(text).c_str()),
+                                     lookedForPrograms());
         },
     };
     sysinfo::StartSysInfo(*m_operations.registry, actions);

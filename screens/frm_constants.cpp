@@ -16,8 +16,7 @@ namespace quantora {
 frmConstants::frmConstants(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmConstants"));
-    setWindowTitle(
-        QStringLiteral("Constants Screen - %1  %2").arg(QLatin1String(applicationTitle), QLatin1String(versionText)));
+    setWindowTitle(tr("Constants Screen - %1  %2").arg(QLatin1String(applicationTitle), QLatin1String(versionText)));
     design::makeFixedDialog(*this, design::size(9705, 7740));
     // The client area's top-left corner at its design place; an explicit
     // geometry also keeps QDialog from centring the window when shown.
@@ -33,8 +32,7 @@ frmConstants::frmConstants(QWidget *parent) : QDialog(parent)
     logo->setObjectName(QStringLiteral("Image2"));
     logo->setGeometry(design::rect(0, 0, 1905, 1200));
 
-    m_okButton =
-        new PictureAboveCaptionButton(QStringLiteral("Back To Main Menu"), pictureIcon(QStringLiteral("back")), this);
+    m_okButton = new PictureAboveCaptionButton(tr("Back To Main Menu"), pictureIcon(QStringLiteral("back")), this);
     m_okButton->setObjectName(QStringLiteral("OKButton"));
     m_okButton->setGeometry(design::rect(7200, 120, 2295, 1095));
     m_okButton->setFont(design::font(QStringLiteral("Arial"), 12, QFont::Bold));

@@ -16,6 +16,7 @@
 #include "same_window_double_clicks.h"
 #include "the_display_screen.h"
 #include "titled_frame.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -107,7 +108,7 @@ InitialScreen::InitialScreen(QWidget *parent, Controls controls) : QWidget(paren
     setObjectName(QStringLiteral("InitialScreen"));
     installSameWindowDoubleClicks();
     installKeyboardBehaviour();
-    setWindowTitle(QStringLiteral("%1 %2 By Orvandel").arg(latin1(applicationTitle), latin1(versionText)));
+    setWindowTitle(tr("%1 %2 By Orvandel").arg(latin1(applicationTitle), latin1(versionText)));
     design::makeFixedDialog(*this, design::size(10110, 7020));
     // The main window: a window of its own with a taskbar entry, yet the same fixed frame.
     setWindowFlags((windowFlags() & ~Qt::Dialog) | Qt::Window);
@@ -129,7 +130,7 @@ void InitialScreen::buildControls()
     connect(m_image1, &StretchedImage::clicked, this, &InitialScreen::showAboutBox);
     // The logo is a button for the keyboard too, the last stop of the Tab order.
     m_image1->setFocusPolicy(Qt::TabFocus);
-    m_image1->setAccessibleName(QStringLiteral("About ") + latin1(applicationTitle));
+    m_image1->setAccessibleName(tr("About %1").arg(latin1(applicationTitle)));
 
     buildFrames();
     TabStops tabStops;
@@ -147,7 +148,7 @@ InitialScreen::~InitialScreen() = default;
 void InitialScreen::buildFrames()
 {
     for (const FrameLayout &layout : frameLayouts) {
-        auto *frame = new TitledFrame(utf8(std::string(frameCaption(layout.frame))), this);
+        auto *frame = new TitledFrame(catalogueText("Frame", std::string(frameCaption(layout.frame))), this);
         frame->setObjectName(utf8(std::string(frameName(layout.frame))));
         frame->setGeometry(toPixels(layout.rect));
         frame->setFont(design::font(QStringLiteral("Comic Sans MS"), 12));
@@ -170,8 +171,9 @@ void InitialScreen::buildQuantityEntries(TabStops &tabStops)
         auto *button = pictureButton(frame, utf8(quantity->button), entry->buttonRect,
                                      picture(latin1(entry->picture), entry->pictureSize));
         button->setAccessibleName(accessibleQuantityName(*quantity));
-        auto *label = captionLabel(frame, utf8(quantity->label), utf8(quantity->caption), entry->labelRect,
-                                   entry->layout, entry->colour == CaptionColour::Desktop ? windowText : black);
+        auto *label =
+            captionLabel(frame, utf8(quantity->label), catalogueText("Caption", quantity->caption), entry->labelRect,
+                         entry->layout, entry->colour == CaptionColour::Desktop ? windowText : black);
 
         connect(button, &PictureBox::clicked, this, [this, quantity, button] { openQuantity(*quantity, *button); });
         // A caption does exactly what its picture does.
@@ -184,15 +186,14 @@ void InitialScreen::buildOtherControls(TabStops &tabStops)
 {
     auto *constants = pictureButton(this, QStringLiteral("CmdConstants"), {5040, 5520, 465, 480},
                                     picture(QStringLiteral("constants"), {32, 32}));
-    auto *constantsLabel = captionLabel(this, QStringLiteral("LblConstants"), QStringLiteral("Standard Constants"),
+    auto *constantsLabel = captionLabel(this, QStringLiteral("LblConstants"), tr("Standard Constants"),
                                         {5040, 6120, 885, 465}, CaptionLayout::Left, Qt::black);
-    constants->setAccessibleName(QStringLiteral("Standard Constants"));
+    constants->setAccessibleName(tr("Standard Constants"));
     connect(constants, &PictureBox::clicked, this, &InitialScreen::CmdConstants_Click);
     connect(constantsLabel, &ClickableLabel::clicked, constants, &PictureBox::clicked);
     tabStops[69] = constants;
 
-    m_endProgram =
-        new PictureAboveCaptionButton(QStringLiteral("Exit Program"), pictureIcon(QStringLiteral("exit")), this);
+    m_endProgram = new PictureAboveCaptionButton(tr("Exit Program"), pictureIcon(QStringLiteral("exit")), this);
     m_endProgram->setObjectName(QStringLiteral("EndProgram"));
     m_endProgram->setFont(design::font(QStringLiteral("Comic Sans MS"), 12));
     m_endProgram->setGeometry(design::rect(7080, 120, 2775, 1215));
@@ -234,7 +235,7 @@ void InitialScreen::openQuantity(const QuantityDef &quantity, const PictureBox &
     m_theList->clear();
     m_theValue->clear();
     for (const UnitEntry &unit : quantity.units) {
-        m_theList->addItem(utf8(unit.name));
+        m_theList->addItem(catalogueText("Unit", unit.name));
         m_theValue->addItem(utf8(unit.factorText));
     }
     m_theList->setCurrentRow(quantity.defaultUnit);
@@ -245,9 +246,11 @@ void InitialScreen::openQuantity(const QuantityDef &quantity, const PictureBox &
     m_displayScreen = &screen;
     const auto forget = qScopeGuard([this] { m_displayScreen = nullptr; });
     screen.ConversionPcr()->setPicture(button.picture());
-    screen.lblTitle()->setText(utf8(quantity.titleWord) + screen.lblTitle()->text());
+    // The title word goes in front of the title, where another language may put it elsewhere.
+    screen.lblTitle()->setText(tr("%1%2", "a quantity's title word, then the conversion screen's title")
+                                   .arg(catalogueText("Title", quantity.titleWord), screen.lblTitle()->text()));
     if (!quantity.note.empty())
-        screen.lblNote()->setText(utf8(quantity.note));
+        screen.lblNote()->setText(catalogueText("Note", quantity.note));
     if (quantity.mode == ConversionMode::Temperature)
         screen.Temperature()->setText(QStringLiteral("T"));
     screen.setQuantityName(accessibleQuantityName(quantity));

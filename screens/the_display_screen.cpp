@@ -74,7 +74,7 @@ TheDisplayScreen::TheDisplayScreen(const QuantityDef &quantity, QWidget *parent)
 {
     setObjectName(QStringLiteral("TheDisplayScreen"));
     installSameWindowDoubleClicks();
-    setWindowTitle(QStringLiteral("Enter Value To be Converted..."));
+    setWindowTitle(tr("Enter Value To be Converted..."));
     design::makeFixedDialog(*this, design::size(7470, 4830));
     buildControls();
     nameControlsAndOfferCopy();
@@ -103,7 +103,7 @@ void TheDisplayScreen::buildControls()
 
     m_finalValueList = unitList(this, "FinalValueList", design::rect(4440, 2040, 2295, 2055));
 
-    m_hideLengthScreen = place(new WrappingButton(QStringLiteral("Back To Main Menu"), this), "HideLengthScreen",
+    m_hideLengthScreen = place(new WrappingButton(tr("Back To Main Menu"), this), "HideLengthScreen",
                                design::rect(3000, 2640, 1335, 1455));
     m_hideLengthScreen->setFont(design::font(QStringLiteral("Times New Roman"), 14.25));
     m_hideLengthScreen->setAutoDefault(false); // neither Enter nor Esc presses it
@@ -120,7 +120,7 @@ void TheDisplayScreen::buildControls()
     m_conversionPcr = place(new PictureBox(this), "ConversionPcr", design::rect(6360, 120, 855, 975));
     design::setBackground(*m_conversionPcr, design::windowBackground);
 
-    m_lblTitle = place(new QLabel(QStringLiteral("Conversion"), this), "lblTitle", design::rect(240, 120, 6135, 1335));
+    m_lblTitle = place(new QLabel(tr("Conversion"), this), "lblTitle", design::rect(240, 120, 6135, 1335));
     m_lblTitle->setFont(design::font(QStringLiteral("Bookman Old Style"), 24, QFont::Light));
     m_lblTitle->setTextFormat(Qt::PlainText);
     m_lblTitle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -218,19 +218,19 @@ bool TheDisplayScreen::eventFilter(QObject *watched, QEvent *event)
 
 void TheDisplayScreen::nameControlsAndOfferCopy()
 {
-    m_initialValueTxt->setAccessibleName(QStringLiteral("Value in"));
-    m_initialValueList->setAccessibleName(QStringLiteral("From unit"));
-    m_finalValueList->setAccessibleName(QStringLiteral("To unit"));
+    m_initialValueTxt->setAccessibleName(tr("Value in"));
+    m_initialValueList->setAccessibleName(tr("From unit"));
+    m_finalValueList->setAccessibleName(tr("To unit"));
     // The result's accessible name is its text, so that every new result is
     // announced as a change of name; the description says what it is.
-    m_lblEqualTo->setAccessibleDescription(QStringLiteral("Result"));
+    m_lblEqualTo->setAccessibleDescription(tr("Result"));
 
     // The result can be selected with the mouse, and copied whole from its
     // context menu or with Ctrl+Shift+C: Ctrl+C stays the value box's.
     // Selecting leaves the keyboard focus where it was, in the value box.
     m_lblEqualTo->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_lblEqualTo->setFocusPolicy(Qt::NoFocus);
-    auto *copy = new QAction(QStringLiteral("Copy"), this);
+    auto *copy = new QAction(tr("Copy"), this);
     copy->setObjectName(QStringLiteral("copyResult"));
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     copy->setShortcutContext(Qt::WindowShortcut);
@@ -250,7 +250,7 @@ void TheDisplayScreen::nameControlsAndOfferCopy()
 
 void TheDisplayScreen::offerFactorChoice()
 {
-    m_exactFactors = new QAction(QStringLiteral("Exact Factors"), this);
+    m_exactFactors = new QAction(tr("Exact Factors"), this);
     m_exactFactors->setObjectName(QStringLiteral("exactFactors"));
     m_exactFactors->setCheckable(true);
     m_exactFactors->setChecked(m_factors == FactorSet::Exact);
@@ -308,9 +308,9 @@ void TheDisplayScreen::describe(const QString &announcement)
     // (The next change after a screen reader starts fills them in.)
     if (!QAccessible::isActive())
         return;
-    const QString result = QStringLiteral("result ") + m_lblEqualTo->text();
+    const QString result = result_announcer::resultText(m_lblEqualTo->text());
     m_initialValueTxt->setAccessibleDescription(
-        m_quantityName.isEmpty() ? result : m_quantityName + QStringLiteral(", ") + result);
+        m_quantityName.isEmpty() ? result : tr("%1, %2", "a quantity, then its result").arg(m_quantityName, result));
     m_initialValueList->setAccessibleDescription(result);
     m_finalValueList->setAccessibleDescription(result);
     if (announcement.isEmpty())

@@ -26,13 +26,12 @@ std::unique_ptr<Registry> systemRegistry()
 std::string lookedForPrograms()
 {
 #ifdef _WIN32
-    return "Quantora looks for " + std::string(programFileName.substr(1)) +
-           ", the system-information program named in the registry.";
+    return std::string(programFileName.substr(1));
 #else
     std::string names;
     for (const std::string_view program : sysInfoPrograms)
         names += (names.empty() ? "" : ", ") + std::string(program);
-    return "Quantora looks for one of these programs on the PATH: " + names + ".";
+    return names;
 #endif
 }
 

@@ -12,8 +12,8 @@ namespace quantora::sysinfo {
 // looks for a system-information program on the PATH.
 std::unique_ptr<Registry> systemRegistry();
 
-// One sentence that names the programs systemRegistry() leads to, so that a
-// user who has none of them knows what to install.
+// The names of the programs systemRegistry() leads to, separated by ", ", so
+// that a user who has none of them knows what to install.
 std::string lookedForPrograms();
 
 } // namespace quantora::sysinfo

@@ -18,8 +18,8 @@ the menu must be the active window again. The program is always ended.
 import sys
 
 from atspi_support import (Atspi, Failure, action_names, application, check, children, descendants, description,
-                           do_action, find, find_all, find_now, is_active, name, press_button, pump, run_test,
-                           start_program, stop_program, wait_for, wait_for_exit, window, window_gone)
+                           do_action, find, find_all, find_now, is_active, name, press_button, program_environment, pump,
+                           run_test, start_program, stop_program, wait_for, wait_for_exit, window, window_gone)
 
 MENU_TITLE = "Quantora 2.0.0 By Orvandel"
 SCREEN_TITLE = "Enter Value To be Converted..."
@@ -126,5 +126,36 @@ def run(program):
         stop_program(process)
 
 
+# The same tree in German: the main menu's buttons are named in German, and the
+# screens open and close by their German names.
+GERMAN_BUTTONS = {"Länge", "Druck", "Temperatur", "Dichte", "Wärmeleitfähigkeit", "Wärmeübergangskoeffizient",
+                  "Konstanten", "Beenden", "Über Quantora"}
+
+
+def run_in_german(program):
+    process = start_program(program, program_environment({"LANGUAGE": "de", "LANG": "de_DE.UTF-8",
+                                                          "LC_ALL": "de_DE.UTF-8"}))
+    try:
+        app = application(process)
+        press_button(window(app, "dialog", "Über Quantora"), "OK")
+        menu = window(app, "frame", "Quantora 2.0.0 von Orvandel")
+        names = wait_for("the German buttons", lambda: (lambda found: found if GERMAN_BUTTONS <= found else None)(
+            {name(b) for b in find_all(menu, "push button")}))
+        check(not names & MENU_BUTTONS, "English names left: %s" % sorted(names & MENU_BUTTONS))
+        press_button(menu, "Länge")
+        screen = window(app, "dialog", "Wert zum Umrechnen eingeben...")
+        find(screen, "text", "Wert in")
+        check(sorted(name(n) for n in find_all(screen, "list")) == ["In Einheit", "Von Einheit"], "list names")
+        press_button(screen, "Zurück zum Hauptmenü")
+        window_gone(app, "Wert zum Umrechnen eingeben...")
+        press_button(menu, "Beenden")
+        wait_for_exit(process, "Beenden did not end the program")
+    finally:
+        stop_program(process)
+
+
 if __name__ == "__main__":
-    run_test(lambda: run(sys.argv[1]))
+    if len(sys.argv) > 2 and sys.argv[2] == "de":
+        run_test(lambda: run_in_german(sys.argv[1]))
+    else:
+        run_test(lambda: run(sys.argv[1]))

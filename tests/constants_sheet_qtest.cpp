@@ -115,9 +115,9 @@ QImage renderLine(const SheetLine &line, QSize size = {600, 600})
     return image;
 }
 
-const SheetLine &rowLine(int row, bool right, int index = 0)
+SheetLine rowLine(int row, bool right, int index = 0)
 {
-    const SheetRow &r = rows().at(static_cast<std::size_t>(row));
+    const SheetRow r = rows().at(static_cast<std::size_t>(row));
     return (right ? r.right : r.left).at(static_cast<std::size_t>(index));
 }
 
@@ -177,9 +177,10 @@ private slots:
         QVERIFY(lineText(rowLine(8, true, 1)).startsWith(QStringLiteral(" = 9.81")));
         // Every line ends in a blank of its main font; these carry two.
         const QList<QPair<int, bool>> twoBlanks = {{4, false}, {8, true}, {9, false}, {10, true}};
+        const std::vector<SheetRow> sheet = rows();
         for (int row = 0; row < 11; ++row)
             for (bool right : {false, true})
-                for (const SheetLine &line : right ? rows()[row].right : rows()[row].left) {
+                for (const SheetLine &line : right ? sheet[row].right : sheet[row].left) {
                     int blanks = 0;
                     for (auto run = line.runs.rbegin(); run != line.runs.rend() && run->text == u" "; ++run) {
                         QCOMPARE(run->kind, row == 0 ? RunKind::Title : RunKind::Body);
@@ -213,7 +214,7 @@ private slots:
         QFETCH(int, em);
         QFETCH(qreal, capHeight);
         QFETCH(bool, bold);
-        const QImage image = renderLine({300, 100, {0, 599}, {{u"H", kind}}}); // baseline y 300
+        const QImage image = renderLine({300, 100, {0, 599}, {{QStringLiteral("H"), kind}}}); // baseline y 300
         const Ink ink = inkIn(image, image.rect());
         QVERIFY(std::abs(ink.bottom - foot) <= 1);
         QVERIFY(std::abs(qreal(ink.bottom - ink.top + 1) / em - capHeight) < 0.03);
@@ -239,16 +240,19 @@ private slots:
 
         QImage separate = blankImage({600, 600});
         QPainter painter(&separate);
-        paintSheetLine(painter, {300, 100, {0, 599}, {{u"= 6.0", RunKind::Body}}}, textColour);
+        paintSheetLine(painter, {300, 100, {0, 599}, {{QStringLiteral("= 6.0"), RunKind::Body}}}, textColour);
         painter.translate(body, 0);
-        paintSheetLine(painter, {300, 100, {0, 599}, {{u"23", RunKind::Raised}}}, textColour);
+        paintSheetLine(painter, {300, 100, {0, 599}, {{QStringLiteral("23"), RunKind::Raised}}}, textColour);
         painter.translate(raised, 0);
-        paintSheetLine(painter, {300, 100, {0, 599}, {{u" /m", RunKind::Body}}}, textColour);
+        paintSheetLine(painter, {300, 100, {0, 599}, {{QStringLiteral(" /m"), RunKind::Body}}}, textColour);
         painter.end();
-        QCOMPARE(
-            renderLine(
-                {300, 100, {0, 599}, {{u"= 6.0", RunKind::Body}, {u"23", RunKind::Raised}, {u" /m", RunKind::Body}}}),
-            separate);
+        QCOMPARE(renderLine({300,
+                             100,
+                             {0, 599},
+                             {{QStringLiteral("= 6.0"), RunKind::Body},
+                              {QStringLiteral("23"), RunKind::Raised},
+                              {QStringLiteral(" /m"), RunKind::Body}}}),
+                 separate);
     }
 
     // An unbroken stroke of underscores is cut exactly at its cell's edge,
@@ -268,7 +272,8 @@ private slots:
         QFETCH(int, first);
         QFETCH(int, last);
         QFETCH(int, x);
-        const QImage image = renderLine({150, x, {first, last}, {{u"________________", RunKind::Body}}}, {3373, 200});
+        const QImage image =
+            renderLine({150, x, {first, last}, {{QStringLiteral("________________"), RunKind::Body}}}, {3373, 200});
         const Ink ink = inkIn(image, image.rect());
         QVERIFY(ink.left >= first && ink.right <= last);
         QVERIFY(x < first ? ink.left == first : ink.right == last);

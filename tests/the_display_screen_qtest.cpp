@@ -103,18 +103,19 @@ QTemporaryDir &configFolder()
 // Where the program keeps the choice, as a new start reads it.
 QString settingsFile()
 {
-    return configFolder().filePath(QStringLiteral("Quantora/Quantora.conf"));
+    return configFolder().filePath(QStringLiteral("Quantora/Quantora.ini"));
 }
 
 QSettings programSettings()
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quantora"),
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quantora"),
                      QStringLiteral("Quantora"));
 }
 
 void TheDisplayScreenTest::initMain()
 {
-    qputenv("XDG_CONFIG_HOME", configFolder().path().toLocal8Bit());
+    // The user's configuration folder, on Windows too (where it is not XDG_CONFIG_HOME).
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configFolder().path());
 }
 
 void TheDisplayScreenTest::init()

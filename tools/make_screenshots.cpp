@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Draws the README's screenshots with the program's own windows:
-//   make_screenshots OUTPUT_DIR
+//   make_screenshots OUTPUT_DIR [LOCALE]
+// With a locale ("de_DE"), the windows are in its language and each file name
+// ends in its language ("main-menu-de.png").
 // Run it on the offscreen platform (scripts/screenshots does).
 #include "design.h"
 #include "initial_screen.h"
 #include "picture_widgets.h"
 #include "pictures.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -37,8 +40,11 @@ void onNextModal(std::function<void(QWidget *)> inside)
     timer->start(10);
 }
 
-bool save(QWidget *window, const QDir &dir, const QString &name)
+QString suffix; // "-de" for a screenshot in German
+
+bool save(QWidget *window, const QDir &dir, QString name)
 {
+    name.insert(name.lastIndexOf(QLatin1Char('.')), suffix);
     const QString path = dir.filePath(name);
     const bool saved = window->grab().save(path);
     std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
@@ -55,11 +61,20 @@ void pick(QListWidget *list, int row)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_screenshots OUTPUT_DIR\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: make_screenshots OUTPUT_DIR [LOCALE]\n");
         return 2;
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (argc == 3) {
+        const QLocale locale(QString::fromLocal8Bit(argv[2]));
+        QLocale::setDefault(locale);
+        if (installTranslations(locale).isEmpty()) {
+            std::fprintf(stderr, "make_screenshots: no translation for %s\n", argv[2]);
+            return 2;
+        }
+        suffix = QLatin1Char('-') + locale.name().section(QLatin1Char('_'), 0, 0);
+    }
     design::installFontSubstitutions();
     design::installLook();
     QApplication::setWindowIcon(windowIcon());

@@ -1,8 +1,8 @@
 #!/bin/sh
 # The portable zip as a Windows user gets it: it unpacks into one folder holding exactly
-# the program, quantora-cli, the licence, the DLLs and plugins they load, and the faces
-# the program brings with their licences; and the program runs from that folder (the
-# real-program test, under Wine).
+# the program, quantora-cli, the licence, the DLLs and plugins they load, the faces the
+# program brings with their licences and Qt's translations; and the program runs from
+# that folder (the real-program test, under Wine).
 # Usage: zip_test.sh ZIP VERSION ICON SCRATCH_FOLDER REAL_PROGRAM_TEST WINE [ITS ARGUMENTS AFTER THE PROGRAM...]
 set -eu
 zip=$1 version=$2 icon=$3 scratch=$4 real_program_test=$5 wine=$6
@@ -29,6 +29,10 @@ platforms/qwindows.dll
 quantora-cli.exe
 quantora.exe
 styles/qwindowsvistastyle.dll
+translations/qtbase_de.qm
+translations/qtbase_es.qm
+translations/qtbase_fr.qm
+translations/qtbase_pt_BR.qm
 LIST
 (cd "$folder" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) >"$scratch/unpacked.txt"
 if ! diff -u "$scratch/expected.txt" "$scratch/unpacked.txt"; then
