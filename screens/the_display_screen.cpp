@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "the_display_screen.h"
 
+#include "accessibility.h"
 #include "bordered_label.h"
 #include "conversion.h"
 #include "design.h"
@@ -24,6 +25,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QMenu>
+#include <QSignalBlocker>
 #include <QToolTip>
 
 namespace quantora {
@@ -54,8 +56,16 @@ QListWidget *unitList(QWidget *parent, const char *name, QRect geometry)
     // in use stays highlighted instead. A unit selected without becoming the
     // current one (as a screen reader's select action does) becomes the unit
     // in use.
+    // A selection made while a modal window blocks the screen (only a screen
+    // reader's select action can) is undone: the unit in use stays.
     QObject::connect(list, &QListWidget::itemSelectionChanged, list, [list] {
         const QList<QListWidgetItem *> selected = list->selectedItems();
+        if (blockedByModalWindow(*list) && list->currentItem() && selected != QList{list->currentItem()}) {
+            const QSignalBlocker quiet(list);
+            list->clearSelection();
+            list->currentItem()->setSelected(true);
+            return;
+        }
         if (selected.isEmpty() && list->currentItem())
             list->currentItem()->setSelected(true);
         for (QListWidgetItem *item : selected) {

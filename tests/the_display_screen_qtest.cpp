@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 // The conversion screen's live result, driven through the keyboard and mouse
 // on a screen opened from the main menu.
+#include "accessibility.h"
 #include "design.h"
+#include "frm_about.h"
 #include "initial_screen.h"
 #include "modal_helpers.h"
 #include "picture_widgets.h"
 #include "screen_controls.h"
 #include "the_display_screen.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
@@ -74,6 +77,8 @@ private slots:
     void longUnitNamesShowWholeInATooltip_data();
     void longUnitNamesShowWholeInATooltip();
     void resultIsSelectedAndCopiedLeavingCtrlCToTheValueBox();
+    void accessibilityEditsWaitForTheWindowOnTop_data();
+    void accessibilityEditsWaitForTheWindowOnTop();
     void exactFactorsSwitchAtOnceAndAreKept();
     void unreadableFactorSettingMeansTheTable_data();
     void unreadableFactorSettingMeansTheTable();
@@ -442,6 +447,81 @@ void TheDisplayScreenTest::resultIsSelectedAndCopiedLeavingCtrlCToTheValueBox()
     QCOMPARE(byCtrlC, QStringLiteral("254"));
     QCOMPARE(byMenu, QStringLiteral("100."));
     QCOMPARE(selected, QStringLiteral("100."));
+}
+
+void TheDisplayScreenTest::accessibilityEditsWaitForTheWindowOnTop_data()
+{
+    // What an accessibility client (a screen reader, voice control) may do to
+    // the screen's controls, and the result it gives from 1 cm in cm.
+    QTest::addColumn<int>("edit");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("set the value") << 0 << "25.";
+    QTest::newRow("replace the text") << 1 << "25.";
+    QTest::newRow("insert text") << 2 << "31.";
+    QTest::newRow("pick a to-unit") << 3 << "10.";
+    QTest::newRow("move the caret") << 4 << "1.";
+}
+
+void TheDisplayScreenTest::accessibilityEditsWaitForTheWindowOnTop()
+{
+    QFETCH(int, edit);
+    QFETCH(QString, result);
+    installAccessibleInterfaces();
+    const auto apply = [edit](Screen &screen) {
+        QAccessibleInterface *box = QAccessible::queryAccessibleInterface(screen.value);
+        QVERIFY(box && box->textInterface() && box->editableTextInterface());
+        switch (edit) {
+        case 0:
+            box->setText(QAccessible::Value, QStringLiteral("25"));
+            break;
+        case 1:
+            box->editableTextInterface()->replaceText(0, 1, QStringLiteral("25"));
+            break;
+        case 2:
+            box->editableTextInterface()->insertText(0, QStringLiteral("3"));
+            break;
+        case 3: {
+            QAccessibleInterface *list = QAccessible::queryAccessibleInterface(screen.to);
+            QAccessibleInterface *mm = list->tableInterface()->cellAt(0, 0);
+            QVERIFY(mm && mm->actionInterface());
+            mm->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+            break;
+        }
+        case 4:
+            box->textInterface()->setCursorPosition(0);
+            QCOMPARE(screen.value->cursorPosition(), 0);
+            break;
+        }
+    };
+    withQuantity("Lengthcmd", [&](Screen &screen) {
+        screen.value->setCursorPosition(1);
+        // Behind the About box (a double-click on the background opens it) the
+        // screen takes none of it.
+        bool aboutSeen = false;
+        const auto seen = onNextModal(
+            [&](QWidget *) {
+                aboutSeen = true;
+                QAccessibleInterface *box = QAccessible::queryAccessibleInterface(screen.value);
+                box->setText(QAccessible::Value, QStringLiteral("25"));
+                box->editableTextInterface()->replaceText(0, 1, QStringLiteral("25"));
+                box->editableTextInterface()->insertText(0, QStringLiteral("3"));
+                box->textInterface()->setCursorPosition(0);
+                QAccessibleInterface *list = QAccessible::queryAccessibleInterface(screen.to);
+                list->tableInterface()->cellAt(0, 0)->actionInterface()->doAction(
+                    QAccessibleActionInterface::toggleAction());
+                QCOMPARE(screen.value->text(), QStringLiteral("1"));
+                QCOMPARE(screen.value->cursorPosition(), 1);
+                QCOMPARE(screen.to->currentRow(), 1);
+                QCOMPARE(screen.to->selectedItems(), QList{screen.to->item(1)});
+                QCOMPARE(screen.result->text(), QStringLiteral("1."));
+            },
+            screen.window);
+        frmAbout::showModal();
+        QVERIFY(aboutSeen);
+        // On top again, it does.
+        apply(screen);
+        QCOMPARE(screen.result->text(), result);
+    });
 }
 
 void TheDisplayScreenTest::exactFactorsSwitchAtOnceAndAreKept()
