@@ -61,6 +61,13 @@ public:
         return window.findChild<LastResult *>(objectNameText(), Qt::FindDirectChildrenOnly);
     }
 
+    // Records the window's result, made on the first one.
+    static void record(QWidget &window, const QString &text)
+    {
+        LastResult *last = of(window);
+        (last ? last : new LastResult(window))->text = text;
+    }
+
     QString text;
 };
 
@@ -86,14 +93,13 @@ QString resultText(const QString &result)
 
 void announceResult(QWidget &window, const QString &text)
 {
-    LastResult *last = LastResult::of(window);
-    if (!last) {
-        (new LastResult(window))->text = text;
+    const LastResult *last = LastResult::of(window);
+    const bool first = !last;
+    if (last && last->text == text)
         return;
-    }
-    if (last->text == text)
+    LastResult::record(window, text);
+    if (first)
         return;
-    last->text = text;
     if (!shouldSpeak(window))
         return;
     // A focused control outside a list speaks its own changed description on
@@ -107,10 +113,7 @@ void announceResult(QWidget &window, const QString &text)
 
 void announceChange(QWidget &window, const QString &what, const QString &text)
 {
-    if (LastResult *last = LastResult::of(window))
-        last->text = text;
-    else
-        (new LastResult(window))->text = text;
+    LastResult::record(window, text);
     if (shouldSpeak(window))
         speak(QCoreApplication::translate("quantora::TheDisplayScreen", "%1, %2", "a quantity, then its result")
                   .arg(what, resultText(text)));

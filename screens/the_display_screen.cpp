@@ -55,9 +55,8 @@ QListWidget *unitList(QWidget *parent, const char *name, QRect geometry)
     // highlight while the result still converts by the current unit; the unit
     // in use stays highlighted instead. A unit selected without becoming the
     // current one (as a screen reader's select action does) becomes the unit
-    // in use.
-    // A selection made while a modal window blocks the screen (only a screen
-    // reader's select action can) is undone: the unit in use stays.
+    // in use, unless a modal window blocks the screen: then the selection is
+    // undone and the unit in use stays.
     QObject::connect(list, &QListWidget::itemSelectionChanged, list, [list] {
         const QList<QListWidgetItem *> selected = list->selectedItems();
         if (blockedByModalWindow(*list) && list->currentItem() && selected != QList{list->currentItem()}) {
@@ -292,8 +291,6 @@ void TheDisplayScreen::useExactFactors(bool exact)
     if (factors == m_factors)
         return;
     m_factors = factors;
-    if (m_exactFactors->isChecked() != exact)
-        m_exactFactors->setChecked(exact);
     factor_choice::saveFactorSet(factors);
     const QString name = factor_choice::factorSetName(factors);
     m_lblFactors->setText(name);
