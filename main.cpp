@@ -20,6 +20,7 @@ int main(int argc, char **argv)
     if (const auto status = quantora::answerCommandLine(args, std::cout, std::cerr))
         return *status;
 
+    quantora::dropUnusableQtSettings(std::cerr);
     QApplication app(argc, argv);
     // The user's language, before the first window: only that one is read.
     quantora::installTranslations();

@@ -2,8 +2,12 @@
 #include "program_options.h"
 
 #include "app_identity.h"
+#include "output_check.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace quantora {
@@ -36,13 +40,92 @@ bool contains(std::span<const std::string_view> names, std::string_view name)
     return std::ranges::find(names, name) != names.end();
 }
 
+// The status after an answer: 0 when it reached standard output, else 1 with
+// the reason, as quantora-cli reports it.
+int answered(std::ostream &out, std::ostream &err)
+{
+    if (const std::optional<std::string> failure = outputFailure(out)) {
+        err << "quantora: cannot write the output: " << *failure << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 int complain(std::ostream &err, std::string_view what, std::string_view arg)
 {
     err << "quantora: " << what << " '" << arg << "'; see quantora --help\n";
     return 2;
 }
 
+// A whole text read as a number, or nothing.
+std::optional<double> numberIn(std::string_view text)
+{
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+bool usableScaleFactor(std::string_view text)
+{
+    const auto factor = numberIn(text);
+    return factor && *factor >= 0.1 && *factor <= 10;
+}
+
+// QT_SCREEN_SCALE_FACTORS: factors separated by ";", each alone or after
+// "SCREEN=".
+bool usableScreenScaleFactors(std::string_view text)
+{
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find(';'), text.size());
+        std::string_view factor = text.substr(0, end);
+        if (const std::size_t equals = factor.rfind('='); equals != std::string_view::npos)
+            factor.remove_prefix(equals + 1);
+        if (!factor.empty() && !usableScaleFactor(factor))
+            return false;
+        text.remove_prefix(std::min(end + 1, text.size()));
+    }
+    return true;
+}
+
+bool usableFontDpi(std::string_view text)
+{
+    const auto dpi = numberIn(text);
+    return dpi && *dpi >= 24 && *dpi <= 960 && std::floor(*dpi) == *dpi;
+}
+
+void unsetEnvironment(const char *name)
+{
+#ifdef _WIN32
+    _putenv_s(name, "");
+#else
+    unsetenv(name);
+#endif
+}
+
 } // namespace
+
+void dropUnusableQtSettings(std::ostream &err)
+{
+    struct Setting {
+        const char *name;
+        bool (*usable)(std::string_view);
+        const char *expected;
+    };
+    static constexpr Setting settings[] = {
+        {"QT_SCALE_FACTOR", usableScaleFactor, "a number from 0.1 to 10"},
+        {"QT_SCREEN_SCALE_FACTORS", usableScreenScaleFactors, "numbers from 0.1 to 10, separated by ';'"},
+        {"QT_FONT_DPI", usableFontDpi, "a whole number from 24 to 960"},
+    };
+    for (const Setting &setting : settings) {
+        const char *value = std::getenv(setting.name);
+        if (!value || !*value || setting.usable(value))
+            continue;
+        err << "quantora: ignoring " << setting.name << "=" << value << ": it should be " << setting.expected << '\n';
+        unsetEnvironment(setting.name);
+    }
+}
 
 std::optional<int> answerCommandLine(std::span<const std::string_view> args, std::ostream &out, std::ostream &err)
 {
@@ -50,11 +133,11 @@ std::optional<int> answerCommandLine(std::span<const std::string_view> args, std
         const std::string_view arg = args[i];
         if (arg == "--help" || arg == "-h") {
             out << usage;
-            return 0;
+            return answered(out, err);
         }
         if (arg == "--version") {
             out << applicationTitle << ' ' << versionText << '\n';
-            return 0;
+            return answered(out, err);
         }
         if (arg.size() < 2 || arg[0] != '-')
             return complain(err, "unexpected argument", arg);

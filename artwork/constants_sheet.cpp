@@ -2,6 +2,7 @@
 #include "constants_sheet.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 
 #include <utility>
@@ -15,13 +16,27 @@ struct Sheet {
     Q_DECLARE_TR_FUNCTIONS(ConstantsSheet)
 };
 
+// The sheet's numbers in the reader's decimal separator, as the conversion
+// screen writes them ("8,314" in German): a point between two digits is one.
+// The points of "mol.K" and "J.s" are products and stay.
+QString inLocalDecimals(QString text)
+{
+    const QString separator = QLocale().decimalPoint();
+    if (separator == u".")
+        return text;
+    for (qsizetype i = text.size() - 2; i > 0; --i)
+        if (text[i] == u'.' && text[i - 1].isDigit() && text[i + 1].isDigit())
+            text.replace(i, 1, separator);
+    return text;
+}
+
 TextRun title(const QString &text)
 {
     return {text, RunKind::Title};
 }
 TextRun body(const QString &text)
 {
-    return {text, RunKind::Body};
+    return {inLocalDecimals(text), RunKind::Body};
 }
 TextRun up(QStringView text)
 {
@@ -33,7 +48,7 @@ TextRun down(QStringView text)
 }
 TextRun body(QStringView text)
 {
-    return {text.toString(), RunKind::Body};
+    return body(text.toString());
 }
 
 // Every line ends in a blank of its main font; some lines carry a second one.

@@ -28,7 +28,7 @@ inline constexpr long double joule      = newton * metre;
 inline constexpr long double watt       = joule / second;
 inline constexpr long double pascal     = newton / (metre * metre);
 inline constexpr long double litre      = metre * metre * metre / 1000; // 1 dm³, since 1964
-inline constexpr long double bar        = 100000 * pascal;              // SI Brochure, Table 8
+inline constexpr long double bar        = 100000 * pascal;              // NIST SP 811, B.9; SI Brochure, 8th ed., Table 8
 inline constexpr long double dyne       = newton / 100000;              // CGS
 inline constexpr long double erg        = joule / 10000000;             // CGS
 
@@ -71,8 +71,10 @@ inline constexpr long double atmosphere = 101325 * pascal;      // standard atmo
 inline constexpr long double torr       = atmosphere / 760;
 inline constexpr long double mmHg       = 133.322387415L * pascal; // conventional millimetre of mercury
 inline constexpr long double inHg       = (inch / millimetre) * mmHg;
-// A conventional column of water: 1000 kg/m³ under standard gravity.
-inline constexpr long double waterDensity = 1000 * kilogram / (metre * metre * metre);
+// A column of water at 4 °C, as the conversion screen's note says, under standard
+// gravity: 999.972 kg/m³, the density NIST SP 811 takes for the inch and foot of
+// water at 39.2 °F (249.082 Pa and 2988.98 Pa).
+inline constexpr long double waterDensity = 999.972L * kilogram / (metre * metre * metre);
 inline constexpr long double inH2O        = inch * waterDensity * standardGravity;
 inline constexpr long double ftH2O        = foot * waterDensity * standardGravity;
 
@@ -81,7 +83,7 @@ inline constexpr long double ftH2O        = foot * waterDensity * standardGravit
 inline constexpr long double fahrenheitDegree = kelvin / 1.8L;
 inline constexpr long double calorieIT        = 4.1868L * joule; // International Table calorie
 inline constexpr long double calorieTh        = 4.184L * joule;  // thermochemical calorie
-inline constexpr long double calorie15        = 4.1855L * joule; // 15 °C calorie, as the thermie takes it
+inline constexpr long double calorie15        = 4.1855L * joule; // 15 °C calorie of the CIPM (1950), as the thermie takes it
 // The International Table Btu: 1 Btu/lb is exactly 2326 J/kg (1055.05585262 J).
 inline constexpr long double btuIT = 2326 * (joule / kilogram) * pound;
 // The thermochemical Btu: the thermochemical calorie per gram and degree
@@ -97,8 +99,13 @@ inline constexpr long double horsepower       = 550 * foot * lbf / second; // me
 inline constexpr long double metricHorsepower = 75 * kgf * metre / second;
 inline constexpr long double tonOfRefrigeration = 12000 * btuIT / hour;
 
-// ---- amount of substance and the ideal gas (CODATA 2018) ----------------------
-inline constexpr long double gasConstant = 8.314462618L * joule / (mole * kelvin);
+// ---- amount of substance and the ideal gas -------------------------------------
+// The Avogadro and Boltzmann constants are defining constants of the SI (SI
+// Brochure, 9th edition, Table 1); the molar gas constant is their product,
+// exactly 8.31446261815324 J/(mol·K) (CODATA 2018).
+inline constexpr long double avogadro    = 6.02214076e23L / mole;
+inline constexpr long double boltzmann   = 1.380649e-23L * joule / kelvin;
+inline constexpr long double gasConstant = avogadro * boltzmann;
 inline constexpr long double poundMole   = (pound / gram) * mole;
 // The molar volume of an ideal gas at 0 °C and one standard atmosphere.
 inline constexpr long double standardMolarVolume = gasConstant * (273.15L * kelvin) / atmosphere;

@@ -8,9 +8,11 @@
 
 #include <algorithm>
 #include <array>
+#include <ios>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace quantora {
@@ -37,11 +39,15 @@ public:
         endLine(convertInto(line));
     }
 
-    void skipLongLine() { endLine("the line is longer than " + std::to_string(maxLineLength) + " bytes"); }
+    void skipLongLine()
+    {
+        problem_ = "the line is longer than " + std::to_string(maxLineLength) + " bytes";
+        endLine(problem_);
+    }
 
     void flush()
     {
-        if (output_.empty())
+        if (output_.empty() || !out_)
             return;
         out_.write(output_.data(), static_cast<std::streamsize>(output_.size()));
         out_.flush();
@@ -54,7 +60,8 @@ public:
     bool allConverted() const { return allConverted_; }
 
 private:
-    void endLine(const std::optional<std::string> &problem)
+    // A bad line's problem is a text of the name cache or of problem_, used as it is.
+    void endLine(std::optional<std::string_view> problem)
     {
         ++lineNumber_;
         output_ += '\n';
@@ -63,14 +70,19 @@ private:
             // The results so far go out first, so that on a terminal the message
             // stands after the empty line it explains.
             flush();
-            err_ << "quantora-cli: line " + std::to_string(lineNumber_) + ": " + *problem + "\n";
+            // Once the output fails, nothing but that failure is reported.
+            if (out_) {
+                message_.assign("quantora-cli: line ").append(std::to_string(lineNumber_)).append(": ");
+                message_.append(*problem).append("\n");
+                err_.write(message_.data(), static_cast<std::streamsize>(message_.size()));
+            }
         } else if (output_.size() >= blockSize) {
             flush();
         }
     }
 
     // Appends the line's result to the output, or returns why there is none.
-    std::optional<std::string> convertInto(std::string_view line)
+    std::optional<std::string_view> convertInto(std::string_view line)
     {
         std::array<std::string_view, fieldCount> fields;
         std::size_t count = 0;
@@ -83,21 +95,23 @@ private:
             start = tab + 1;
         }
         if (++count != fieldCount)
-            return "expected 4 fields separated by tabs (QUANTITY, VALUE, FROM, TO), found " + std::to_string(count);
+            return problem_ = "expected 4 fields separated by tabs (QUANTITY, VALUE, FROM, TO), found " +
+                              std::to_string(count);
 
-        const QuantityDef *quantity = names_.quantity(fields[0]);
-        if (!quantity)
-            return quantityProblemMessage(fields[0]);
+        const NameCache::Quantity &named = names_.quantity(fields[0]);
+        if (!named.found)
+            return named.problem;
+        const QuantityDef &quantity = *named.found;
         std::array<int, 2> positions{};
         for (std::size_t i = 0; i < positions.size(); ++i) {
-            const std::string_view unit = fields[2 + i];
-            positions[i] = names_.unit(*quantity, unit);
-            if (positions[i] < 0)
-                return unitProblemMessage(*quantity, unit, findUnits(*quantity, unit));
+            const NameCache::Unit &unit = names_.unit(quantity, fields[2 + i]);
+            if (unit.position < 0)
+                return unit.problem;
+            positions[i] = unit.position;
         }
-        const ConversionResult result = cliResult(*quantity, fields[1], positions[0], positions[1], form_);
-        if (auto problem = resultProblem(*quantity, fields[1], positions[0], positions[1], result))
-            return problem;
+        const ConversionResult result = cliResult(quantity, fields[1], positions[0], positions[1], form_);
+        if (auto problem = resultProblem(quantity, fields[1], positions[0], positions[1], result))
+            return problem_ = std::move(*problem);
         output_ += result.text;
         return std::nullopt;
     }
@@ -107,13 +121,15 @@ private:
     const CliForm form_;
     NameCache names_;
     std::string output_;
+    std::string problem_; // the last problem that is no name's
+    std::string message_;
     long long lineNumber_ = 0;
     bool allConverted_ = true;
 };
 
 } // namespace
 
-bool runBatch(std::istream &in, std::ostream &out, std::ostream &err, int digits, FactorSet factors)
+BatchOutcome runBatch(std::istream &in, std::ostream &out, std::ostream &err, int digits, FactorSet factors)
 {
     BatchConverter converter(out, err, {.digits = digits, .factors = factors});
     std::vector<char> block(blockSize);
@@ -123,33 +139,50 @@ bool runBatch(std::istream &in, std::ostream &out, std::ostream &err, int digits
     // Each round takes what one read of the input brought (sgetc reads when the
     // buffer is empty, and only then), so that lines typed at a terminal or sent
     // one at a time by another program are answered at once: the results go out
-    // whenever no more input is waiting.
-    while (source && !converter.outputFailed() && source->sgetc() != std::char_traits<char>::eof()) {
-        const auto wanted = std::clamp<std::streamsize>(source->in_avail(), 1, static_cast<std::streamsize>(blockSize));
-        const auto got = static_cast<std::size_t>(source->sgetn(block.data(), wanted));
-        pending.append(block.data(), got);
-        std::size_t start = 0;
-        for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos; start = end + 1) {
-            if (skipping)
-                converter.skipLongLine();
-            else
-                converter.convertLine(std::string_view(pending).substr(start, end - start));
-            skipping = false;
+    // whenever no more input is waiting. A read that fails (a closed handle, a
+    // folder) throws from the standard library's file buffer.
+    try {
+        while (source && source->sgetc() != std::char_traits<char>::eof()) {
+            const auto wanted =
+                std::clamp<std::streamsize>(source->in_avail(), 1, static_cast<std::streamsize>(blockSize));
+            const auto got = static_cast<std::size_t>(source->sgetn(block.data(), wanted));
+            pending.append(block.data(), got);
+            std::size_t start = 0;
+            for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos; start = end + 1) {
+                if (skipping)
+                    converter.skipLongLine();
+                else
+                    converter.convertLine(std::string_view(pending).substr(start, end - start));
+                skipping = false;
+                // A write that failed ends the run at once: the line it stopped
+                // in is no line to report.
+                if (converter.outputFailed())
+                    return {.allConverted = false, .inputFailure = std::nullopt};
+            }
+            pending.erase(0, start);
+            if (pending.size() > maxLineLength) {
+                skipping = true;
+                pending.clear();
+            }
+            if (source->in_avail() <= 0)
+                converter.flush();
+            if (converter.outputFailed())
+                return {.allConverted = false, .inputFailure = std::nullopt};
         }
-        pending.erase(0, start);
-        if (pending.size() > maxLineLength) {
-            skipping = true;
-            pending.clear();
-        }
-        if (source->in_avail() <= 0)
-            converter.flush();
+    } catch (const std::ios_base::failure &failure) {
+        converter.flush();
+        const std::error_code code = failure.code();
+        const bool systemError =
+            code && (code.category() == std::system_category() || code.category() == std::generic_category());
+        return {.allConverted = false,
+                .inputFailure = systemError ? std::generic_category().message(code.value()) : failure.what()};
     }
     if (skipping)
         converter.skipLongLine();
     else if (!pending.empty())
         converter.convertLine(pending);
     converter.flush();
-    return converter.allConverted();
+    return {.allConverted = converter.allConverted(), .inputFailure = std::nullopt};
 }
 
 } // namespace quantora

@@ -4,7 +4,9 @@
 #include "cli_result.h"
 
 #include <istream>
+#include <optional>
 #include <ostream>
+#include <string>
 
 namespace quantora {
 
@@ -14,8 +16,14 @@ namespace quantora {
 // cliResult).
 // A line that cannot be converted writes an empty line to `out` and
 // "quantora-cli: line N: <reason>" to `err`, and the run goes on.
-// Returns true when every line converted. A write to out that fails ends the
-// run, with out's failure left for the caller to report.
-bool runBatch(std::istream &in, std::ostream &out, std::ostream &err, int digits, FactorSet factors = FactorSet::Table);
+// A write to out that fails ends the run at once, with out's failure left for
+// the caller to report and no message of its own. A read of `in` that fails
+// ends it too, with the results so far written.
+struct BatchOutcome {
+    bool allConverted = true;
+    std::optional<std::string> inputFailure; // why the input could not be read
+};
+BatchOutcome runBatch(std::istream &in, std::ostream &out, std::ostream &err, int digits,
+                      FactorSet factors = FactorSet::Table);
 
 } // namespace quantora

@@ -52,8 +52,9 @@ constexpr std::string_view usage =
     "(with --exact, as it shows them with Exact Factors on).\n"
     "\n"
     "Exit status: 0 on success; 1 when a result is out of range or a temperature lies\n"
-    "below absolute zero, or batch could not convert a line; 2 when a command, option,\n"
-    "quantity or unit is unknown or a name is ambiguous.\n";
+    "below absolute zero, batch could not convert a line, or the input could not be\n"
+    "read or the output written; 2 when a command, option, quantity or unit is unknown\n"
+    "or a name is ambiguous.\n";
 
 constexpr std::string_view commands = "quantities, units, convert, batch, --help, --version";
 
@@ -199,7 +200,12 @@ int runCommand(std::span<const std::string_view> args, std::istream &in, std::os
     if (command == "batch") {
         if (!rest.empty())
             return wrongArguments(command, err);
-        return runBatch(in, out, err, options.digits, factors) ? exitOk : exitSomeLinesFailed;
+        const BatchOutcome outcome = runBatch(in, out, err, options.digits, factors);
+        if (outcome.inputFailure) {
+            err << "quantora-cli: cannot read the input: " + *outcome.inputFailure + "\n";
+            return exitInputFailed;
+        }
+        return outcome.allConverted ? exitOk : exitSomeLinesFailed;
     }
     if (command == namesCommand)
         return listNames(rest, out, err);

@@ -14,6 +14,7 @@ inline constexpr int exitNotConverted = 1;    // convert: out of range, or below
 inline constexpr int exitSomeLinesFailed = 1; // batch: a line could not be converted
 inline constexpr int exitUsage = 2;           // unknown command, option, quantity or unit, or wrong arguments
 inline constexpr int exitOutputFailed = 1;    // the output could not be written (a full disk, a closed handle)
+inline constexpr int exitInputFailed = 1;     // batch: the input could not be read (a closed handle, a folder)
 
 // Runs the command-line converter on its arguments (without the program name),
 // reading conversions from in (batch only), writing results to out and

@@ -27,25 +27,30 @@ std::string quotedList(const std::vector<std::string_view> &names, std::string_v
 
 } // namespace
 
-const QuantityDef *NameCache::quantity(std::string_view name)
+const NameCache::Quantity &NameCache::quantity(std::string_view name)
 {
     if (const auto known = quantities_.find(name); known != quantities_.end())
         return known->second;
-    const QuantityDef *found = findQuantity(name);
+    Quantity lookup{.found = findQuantity(name), .problem = {}};
+    if (!lookup.found)
+        lookup.problem = quantityProblemMessage(name);
     if (quantities_.size() < cacheLimit)
-        quantities_.emplace(name, found);
-    return found;
+        return quantities_.emplace(name, std::move(lookup)).first->second;
+    return uncachedQuantity_ = std::move(lookup);
 }
 
-int NameCache::unit(const QuantityDef &quantity, std::string_view name)
+const NameCache::Unit &NameCache::unit(const QuantityDef &quantity, std::string_view name)
 {
     auto &names = units_[&quantity];
     if (const auto known = names.find(name); known != names.end())
         return known->second;
-    const int found = findUnit(quantity, name);
+    const std::vector<int> found = findUnits(quantity, name);
+    Unit lookup{.position = found.size() == 1 ? found.front() : -1, .problem = {}};
+    if (found.size() != 1)
+        lookup.problem = unitProblemMessage(quantity, name, found);
     if (names.size() < cacheLimit)
-        names.emplace(name, found);
-    return found;
+        return names.emplace(name, std::move(lookup)).first->second;
+    return uncachedUnit_ = std::move(lookup);
 }
 
 std::string quantityProblemMessage(std::string_view name)

@@ -11,16 +11,25 @@
 
 namespace quantora {
 
-// Remembers what each quantity and unit name typed so far stands for, so that a
-// batch of many lines looks each distinct name up once.
+// Remembers what each quantity and unit name typed so far stands for, and why
+// it stands for none, so that a batch of many lines looks each distinct name
+// up, and words its problem, once.
 class NameCache {
 public:
-    // The one quantity a typed name stands for (findQuantity), or nullptr;
-    // quantityProblemMessage then tells why.
-    const QuantityDef *quantity(std::string_view name);
-    // The position of the one unit a typed name stands for (findUnit), or -1
-    // when it stands for none or several; findUnits then tells which.
-    int unit(const QuantityDef &quantity, std::string_view name);
+    // A typed name as looked up: what it stands for, or the message that says
+    // why it stands for nothing (quantityProblemMessage, unitProblemMessage).
+    struct Quantity {
+        const QuantityDef *found = nullptr;
+        std::string problem;
+    };
+    struct Unit {
+        int position = -1; // the one unit the name stands for, or -1
+        std::string problem;
+    };
+
+    // Valid until the next call.
+    const Quantity &quantity(std::string_view name);
+    const Unit &unit(const QuantityDef &quantity, std::string_view name);
 
 private:
     struct TextHash {
@@ -29,8 +38,10 @@ private:
     };
     template <typename T> using TextMap = std::unordered_map<std::string, T, TextHash, std::equal_to<>>;
 
-    TextMap<const QuantityDef *> quantities_;
-    std::unordered_map<const QuantityDef *, TextMap<int>> units_;
+    TextMap<Quantity> quantities_;
+    std::unordered_map<const QuantityDef *, TextMap<Unit>> units_;
+    Quantity uncachedQuantity_; // lookups made once the cache is full
+    Unit uncachedUnit_;
 };
 
 // Why a quantity name found no single quantity: unknown ("unknown quantity "x";

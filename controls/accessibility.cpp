@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "accessibility.h"
 
+#include "accessible_text_box.h"
 #include "constants_sheet.h"
+#include "modal_gate.h"
 #include "picture_widgets.h"
 #include "quantity.h"
 #include "translations.h"
@@ -17,12 +19,6 @@
 #include <algorithm>
 
 namespace quantora {
-
-bool blockedByModalWindow(const QWidget &control)
-{
-    const QWidget *modal = QApplication::activeModalWidget();
-    return modal && control.window() != modal;
-}
 
 namespace {
 
@@ -52,18 +48,6 @@ QString withoutMnemonic(const QString &caption)
     }
     return text;
 }
-
-// Whatever a modal window blocks takes no action, and offers none.
-class GatedAccessibleWidget : public QAccessibleWidget {
-public:
-    using QAccessibleWidget::QAccessibleWidget;
-
-    void doAction(const QString &actionName) override
-    {
-        if (!blockedByModalWindow(*widget()))
-            QAccessibleWidget::doAction(actionName);
-    }
-};
 
 // A push button: pressed by its press action, named by its caption.
 class AccessiblePushButton : public GatedAccessibleWidget {
@@ -98,114 +82,6 @@ public:
 
 private:
     QAbstractButton *button() const { return static_cast<QAbstractButton *>(widget()); }
-};
-
-// A one-line text box: its text can be read, and set, edited, selected and
-// given the caret as the keyboard does, but not while a modal window blocks it.
-class AccessibleTextBox : public GatedAccessibleWidget,
-                          public QAccessibleTextInterface,
-                          public QAccessibleEditableTextInterface {
-public:
-    explicit AccessibleTextBox(QLineEdit *box) : GatedAccessibleWidget(box, QAccessible::EditableText) {}
-
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        if (type == QAccessible::EditableTextInterface)
-            return static_cast<QAccessibleEditableTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.editable = !box()->isReadOnly();
-        state.readOnly = box()->isReadOnly();
-        state.selectableText = true;
-        return state;
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Value ? box()->text() : QAccessibleWidget::text(t);
-    }
-    void setText(QAccessible::Text t, const QString &text) override
-    {
-        if (t != QAccessible::Value)
-            return QAccessibleWidget::setText(t, text);
-        if (editable())
-            box()->setText(text);
-    }
-
-    // The text interface
-    QString text(int startOffset, int endOffset) const override
-    {
-        return box()->text().mid(startOffset, endOffset - startOffset);
-    }
-    int characterCount() const override { return int(box()->text().size()); }
-    int cursorPosition() const override { return box()->cursorPosition(); }
-    void setCursorPosition(int position) override
-    {
-        if (!blockedByModalWindow(*box()))
-            box()->setCursorPosition(position);
-    }
-    void selection(int selectionIndex, int *startOffset, int *endOffset) const override
-    {
-        *startOffset = *endOffset = 0;
-        if (selectionIndex == 0 && box()->hasSelectedText()) {
-            *startOffset = box()->selectionStart();
-            *endOffset = box()->selectionEnd();
-        }
-    }
-    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
-    void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
-    void removeSelection(int) override
-    {
-        if (!blockedByModalWindow(*box()))
-            box()->deselect();
-    }
-    void setSelection(int, int startOffset, int endOffset) override
-    {
-        if (!blockedByModalWindow(*box()))
-            box()->setSelection(startOffset, endOffset - startOffset);
-    }
-    QRect characterRect(int offset) const override
-    {
-        // From the caret's place, which the box knows, to the character's.
-        const QRect caret = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-        const QString text = box()->text();
-        const QFontMetrics metrics = box()->fontMetrics();
-        const int x = caret.x() + metrics.horizontalAdvance(text.left(offset)) -
-                      metrics.horizontalAdvance(text.left(box()->cursorPosition()));
-        const QRect rect(x, caret.y(), metrics.horizontalAdvance(text.mid(offset, 1)), caret.height());
-        return QRect(box()->mapToGlobal(rect.topLeft()), rect.size());
-    }
-    int offsetAtPoint(const QPoint &point) const override
-    {
-        return box()->cursorPositionAt(box()->mapFromGlobal(point));
-    }
-    void scrollToSubstring(int startIndex, int) override { setCursorPosition(startIndex); }
-    QString attributes(int offset, int *startOffset, int *endOffset) const override
-    {
-        *startOffset = 0;
-        *endOffset = characterCount();
-        Q_UNUSED(offset);
-        return {};
-    }
-
-    // The editable text interface
-    void deleteText(int startOffset, int endOffset) override { replaceText(startOffset, endOffset, QString()); }
-    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
-    void replaceText(int startOffset, int endOffset, const QString &text) override
-    {
-        if (editable())
-            box()->setText(box()->text().replace(startOffset, endOffset - startOffset, text));
-    }
-
-private:
-    QLineEdit *box() const { return static_cast<QLineEdit *>(widget()); }
-    bool editable() const { return !box()->isReadOnly() && !blockedByModalWindow(*box()); }
 };
 
 // A picture control: a button with a press action when the keyboard reaches
@@ -330,7 +206,7 @@ QAccessibleInterface *quantoraAccessible(const QString &className, QObject *obje
     if (!widget)
         return nullptr;
     if (className == QLatin1String("QLineEdit"))
-        return new AccessibleTextBox(static_cast<QLineEdit *>(widget));
+        return accessibleTextBox(static_cast<QLineEdit *>(widget));
     if (className == QLatin1String("QPushButton"))
         return new AccessiblePushButton(static_cast<QPushButton *>(widget));
     if (className == QLatin1String("quantora::ClickableWidget"))

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "modal_gate.h"
+
 #include <QString>
 
 class QWidget;
@@ -15,10 +17,6 @@ struct QuantityDef;
 // and the painted constants sheet with its text. Call once, after the
 // application object exists.
 void installAccessibleInterfaces();
-
-// Whether a modal window blocks the control's window. Qt refuses clicks and
-// keys there, and the program refuses an accessibility client's actions too.
-bool blockedByModalWindow(const QWidget &control);
 
 // The name a screen reader gives a quantity: its full name, where the caption
 // under its picture is cut short or runs words together.

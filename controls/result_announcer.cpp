@@ -51,8 +51,13 @@ void speak(const QString &text)
 
 // The last result one window announced, kept as its child.
 class LastResult : public QObject {
-public:
-    explicit LastResult(QWidget &window) : QObject(&window) { setObjectName(objectNameText()); }
+    Q_OBJECT // findChild finds it by its type
+
+        public : explicit LastResult(QWidget &window)
+        : QObject(&window)
+    {
+        setObjectName(objectNameText());
+    }
 
     static QString objectNameText() { return QStringLiteral("lastAnnouncedResult"); }
 
@@ -126,3 +131,5 @@ void announceCopied(const QWidget &window, const QString &text)
 }
 
 } // namespace quantora::result_announcer
+
+#include "result_announcer.moc"

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::istringstream in{std::string(input)};
     std::ostringstream out;
     std::ostringstream err;
-    const bool allConverted = quantora::runBatch(in, out, err, digits);
+    const bool allConverted = quantora::runBatch(in, out, err, digits).allConverted;
     const std::string output = out.str();
     const std::string messages = err.str();
 

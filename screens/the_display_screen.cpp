@@ -147,7 +147,8 @@ void TheDisplayScreen::buildControls()
 
     // Which factors the result is converted by, in the free space between the
     // unit lists above "Back To Main Menu".
-    m_lblFactors = place(new QLabel(this), "lblFactors", design::rect(2895, 2160, 1545, 285));
+    // A second line, "(not saved)", when the settings file cannot keep the choice.
+    m_lblFactors = place(new QLabel(this), "lblFactors", design::rect(2895, 2160, 1545, 465));
     m_lblFactors->setFont(design::font(QStringLiteral("MS Sans Serif"), 8));
     m_lblFactors->setTextFormat(Qt::PlainText);
     m_lblFactors->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -272,7 +273,15 @@ void TheDisplayScreen::offerFactorChoice()
     // choice added at its end.
     m_initialValueTxt->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_initialValueTxt, &QWidget::customContextMenuRequested, this, &TheDisplayScreen::showValueBoxMenu);
-    m_lblFactors->setText(factor_choice::factorSetName(m_factors));
+    showFactors();
+}
+
+void TheDisplayScreen::showFactors()
+{
+    const QString name = factor_choice::factorSetName(m_factors);
+    const QString notSaved = factor_choice::notSavedNote();
+    m_lblFactors->setText(notSaved.isEmpty() ? name : name + QLatin1Char('\n') + notSaved);
+    m_lblFactors->setToolTip(factor_choice::unsavedReason());
 }
 
 void TheDisplayScreen::showValueBoxMenu(QPoint at)
@@ -292,10 +301,11 @@ void TheDisplayScreen::useExactFactors(bool exact)
         return;
     m_factors = factors;
     factor_choice::saveFactorSet(factors);
-    const QString name = factor_choice::factorSetName(factors);
-    m_lblFactors->setText(name);
+    showFactors();
     computeAndShow();
-    describe(name);
+    const QString notSaved = factor_choice::notSavedNote();
+    const QString name = factor_choice::factorSetName(factors);
+    describe(notSaved.isEmpty() ? name : name + QLatin1Char(' ') + notSaved);
 }
 
 void TheDisplayScreen::setQuantityName(const QString &name)

@@ -60,6 +60,7 @@ private:
     void buildControls();
     void nameControlsAndOfferCopy();
     void offerFactorChoice();
+    void showFactors(); // the factors' name, and whether the choice is saved
     void showValueBoxMenu(QPoint at);
     void describeResult();
     void describe(const QString &announcement);

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <locale>
 #include <sstream>
@@ -483,7 +484,7 @@ TEST(CliBatch, AnswersEachLineBeforeWaitingForTheNext)
     std::ostringstream out, err;
     LineAtATime input({"length\t1\tcm\tin\n", "length\t-5\tm\tcm\n"}, out);
     std::istream in(&input);
-    EXPECT_TRUE(runBatch(in, out, err, 0));
+    EXPECT_TRUE(runBatch(in, out, err, 0).allConverted);
     EXPECT_EQ(input.writtenBeforeEachRead, (std::vector<std::string>{"", "0.3937007874\n", "0.3937007874\n-500.\n"}));
 }
 

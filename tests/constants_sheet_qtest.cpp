@@ -13,6 +13,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <algorithm>
@@ -135,20 +136,47 @@ private slots:
         m_natural = renderSheet({sheetWidth, sheetHeight}, QRectF(0, 0, sheetWidth, sheetHeight));
     }
 
-    // What the sheet says, as text on the clipboard and to a screen reader.
+    // What the sheet says, as text on the clipboard and to a screen reader, its
+    // numbers in the reader's decimal separator.
+    void copiedAndReadAsTheTenConstants_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("decimal point")
+            << QLocale::c()
+            << QString::fromUtf8(
+                   "Standard temperature and pressure (stp) = 273.15K and 1.013 x 10^5 N/m^2 = 0\u00B0C and 1.013 bar\n"
+                   "Molecular volume of ideal gas at stp = 22.4 liters/mol\n"
+                   "Universal Gas constant, R = 8.314 J/mol.K = 1.9872 cal/mole.K\n"
+                   "Avogadro\u2019s number, N_A = 6.022 x 10^23 /mol\n"
+                   "Boltzmann constant, k = 1.3807 x 10^-23 J/K\n"
+                   "Faraday constant, F = 96487 C/mol\n"
+                   "Plank constant, h = 6.626 x 10^-34 J.s\n"
+                   "Acceleration of gravity, g = 32.2 ft/s^2 = 9.81 m/s^2\n"
+                   "Conversion factor, g_c = 32.174 (lb_m/lb_f).(ft/s^2)\n"
+                   "Gravitational constant, G = 3.44 x 10^-8 ft^4/lb_f.s^4\n");
+        QTest::newRow("decimal comma")
+            << QLocale(QLocale::German, QLocale::Germany)
+            << QString::fromUtf8(
+                   "Standard temperature and pressure (stp) = 273,15K and 1,013 x 10^5 N/m^2 = 0\u00B0C and 1,013 bar\n"
+                   "Molecular volume of ideal gas at stp = 22,4 liters/mol\n"
+                   "Universal Gas constant, R = 8,314 J/mol.K = 1,9872 cal/mole.K\n"
+                   "Avogadro\u2019s number, N_A = 6,022 x 10^23 /mol\n"
+                   "Boltzmann constant, k = 1,3807 x 10^-23 J/K\n"
+                   "Faraday constant, F = 96487 C/mol\n"
+                   "Plank constant, h = 6,626 x 10^-34 J.s\n"
+                   "Acceleration of gravity, g = 32,2 ft/s^2 = 9,81 m/s^2\n"
+                   "Conversion factor, g_c = 32,174 (lb_m/lb_f).(ft/s^2)\n"
+                   "Gravitational constant, G = 3,44 x 10^-8 ft^4/lb_f.s^4\n");
+    }
+
     void copiedAndReadAsTheTenConstants()
     {
-        const QString expected = QString::fromUtf8(
-            "Standard temperature and pressure (stp) = 273.15K and 1.013 x 10^5 N/m^2 = 0\u00B0C and 1.013 bar\n"
-            "Molecular volume of ideal gas at stp = 22.4 liters/mol\n"
-            "Universal Gas constant, R = 8.314 J/mol.K = 1.9872 cal/mole.K\n"
-            "Avogadro\u2019s number, N_A = 6.022 x 10^23 /mol\n"
-            "Boltzmann constant, k = 1.3807 x 10^-23 J/K\n"
-            "Faraday constant, F = 96487 C/mol\n"
-            "Plank constant, h = 6.626 x 10^-34 J.s\n"
-            "Acceleration of gravity, g = 32.2 ft/s^2 = 9.81 m/s^2\n"
-            "Conversion factor, g_c = 32.174 (lb_m/lb_f).(ft/s^2)\n"
-            "Gravitational constant, G = 3.44 x 10^-8 ft^4/lb_f.s^4\n");
+        QFETCH(QLocale, locale);
+        QFETCH(QString, expected);
+        const QLocale before;
+        QLocale::setDefault(locale);
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
         ConstantsSheetWidget sheet;
         QCOMPARE(sheet.contextMenuPolicy(), Qt::ActionsContextMenu);
         QCOMPARE(sheet.actions().size(), 1);

@@ -213,9 +213,16 @@ def run(program):
         for keys, expected in steps:
             key(keys)
             spoken += log.wait_for_speech(repr(expected), lambda line, e=expected: e in plain(line))
+        # A switch that the settings file cannot keep (a folder stands where its
+        # lock belongs) is said to be so, once.
+        os.makedirs(os.path.join(env["XDG_CONFIG_HOME"], "Quantora", "Quantora.ini.lock"))
+        key("ctrl+shift+e")
+        expected = "notification Table factors (not saved), result 0.25"
+        spoken += log.wait_for_speech(repr(expected), lambda line: expected in plain(line))
         notifications = [plain(line) for line in spoken if line.startswith("notification")]
         check(notifications == ["notification result 2", "notification result 2.5", "notification result 0.25",
-                                "notification Copied 0.25", "notification Exact factors, result 0.25"],
+                                "notification Copied 0.25", "notification Exact factors, result 0.25",
+                                "notification Table factors (not saved), result 0.25"],
               "Orca's notifications: %s" % notifications)
     except Failure:
         # Orca's log beside the test's output, to see what it did instead.

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHelpEvent>
@@ -21,9 +22,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
@@ -82,6 +85,8 @@ private slots:
     void exactFactorsSwitchAtOnceAndAreKept();
     void unreadableFactorSettingMeansTheTable_data();
     void unreadableFactorSettingMeansTheTable();
+    void aSettingsFileThatCannotKeepTheChoiceSaysSo_data();
+    void aSettingsFileThatCannotKeepTheChoiceSaysSo();
 
 private:
     // Opens a quantity by its picture and runs `inside` on its screen.
@@ -111,16 +116,11 @@ QString settingsFile()
     return configFolder().filePath(QStringLiteral("Quantora/Quantora.ini"));
 }
 
-QSettings programSettings()
-{
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quantora"),
-                     QStringLiteral("Quantora"));
-}
-
 void TheDisplayScreenTest::initMain()
 {
-    // The user's configuration folder, on Windows too (where it is not XDG_CONFIG_HOME).
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configFolder().path());
+    // The user's configuration folder: XDG_CONFIG_HOME on Linux, %APPDATA% on Windows.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configFolder().path()));
+    qputenv("APPDATA", QFile::encodeName(QDir::toNativeSeparators(configFolder().path())));
 }
 
 void TheDisplayScreenTest::init()
@@ -460,6 +460,7 @@ void TheDisplayScreenTest::accessibilityEditsWaitForTheWindowOnTop_data()
     QTest::newRow("insert text") << 2 << "31.";
     QTest::newRow("pick a to-unit") << 3 << "10.";
     QTest::newRow("move the caret") << 4 << "1.";
+    QTest::newRow("delete to far before the start") << 5 << "1."; // refused, not read out of the text
 }
 
 void TheDisplayScreenTest::accessibilityEditsWaitForTheWindowOnTop()
@@ -490,6 +491,10 @@ void TheDisplayScreenTest::accessibilityEditsWaitForTheWindowOnTop()
         case 4:
             box->textInterface()->setCursorPosition(0);
             QCOMPARE(screen.value->cursorPosition(), 0);
+            break;
+        case 5:
+            box->editableTextInterface()->deleteText(0, -100000);
+            QCOMPARE(screen.value->text(), QStringLiteral("1"));
             break;
         }
     };
@@ -616,6 +621,164 @@ void TheDisplayScreenTest::unreadableFactorSettingMeansTheTable()
     });
     // No message box came up: withQuantity's screen was the only modal window.
     QCOMPARE(shown, QStringLiteral("1.0000789733 / Table factors"));
+}
+
+// What may stand where the settings file or its lock belongs.
+enum class Obstacle {
+    StaleLock,
+    FolderAsLock,
+    Fifo,
+    DeviceLink,
+    Folder,
+    ReadOnlyFolder,
+    HugeFile,
+    DanglingLink,
+    FileLink
+};
+
+void TheDisplayScreenTest::aSettingsFileThatCannotKeepTheChoiceSaysSo_data()
+{
+    // What the label says; what Orca says of it, orca_speech hears with a folder as the lock.
+    QTest::addColumn<int>("obstacleRow");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("a stale lock") << int(Obstacle::StaleLock) << true;
+    QTest::newRow("a folder as the lock") << int(Obstacle::FolderAsLock) << false;
+    QTest::newRow("a FIFO") << int(Obstacle::Fifo) << false;
+    QTest::newRow("a link to a device") << int(Obstacle::DeviceLink) << false;
+    QTest::newRow("a folder") << int(Obstacle::Folder) << false;
+    QTest::newRow("a read-only folder") << int(Obstacle::ReadOnlyFolder) << false;
+    QTest::newRow("a huge file") << int(Obstacle::HugeFile) << false;
+    QTest::newRow("a dangling link") << int(Obstacle::DanglingLink) << false;
+    QTest::newRow("a link to a file") << int(Obstacle::FileLink) << true;
+}
+
+// What a folder holds, kind and size of each entry, for "nothing else was written".
+QStringList folderListing(const QString &folder)
+{
+    QStringList entries;
+    for (const QFileInfo &entry :
+         QDir(folder).entryInfoList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot))
+        entries << entry.fileName() + (entry.isSymLink() ? QStringLiteral(" link") : QString()) +
+                       (entry.isDir() ? QStringLiteral(" folder") : QString::number(entry.size()));
+    return entries;
+}
+
+void TheDisplayScreenTest::aSettingsFileThatCannotKeepTheChoiceSaysSo()
+{
+    QFETCH(int, obstacleRow);
+    QFETCH(bool, saved);
+    const auto obstacle = Obstacle(obstacleRow);
+    const QString file = settingsFile();
+    const QString folder = QFileInfo(file).path();
+    QVERIFY(QDir(folder).removeRecursively() && QDir().mkpath(folder));
+    const auto writeFile = [](const QString &at, const QByteArray &content) {
+        QFile out(at);
+        return out.open(QIODevice::WriteOnly) && out.write(content) == content.size();
+    };
+    const QString elsewhere = configFolder().filePath(QStringLiteral("elsewhere.ini"));
+    QFile::remove(elsewhere);
+    switch (obstacle) {
+    case Obstacle::StaleLock: // left by a program that was killed while it saved
+        QVERIFY(writeFile(file + QStringLiteral(".lock"),
+                          "2147483000\nquantora\n" + QSysInfo::machineHostName().toUtf8() + '\n'));
+        break;
+    case Obstacle::FolderAsLock:
+        QVERIFY(QDir().mkdir(file + QStringLiteral(".lock")));
+        break;
+    case Obstacle::Fifo:
+#ifdef Q_OS_WIN
+        QSKIP("Windows has no FIFOs in its file system");
+#else
+        QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {file}), 0);
+#endif
+        break;
+    case Obstacle::DeviceLink:
+#ifdef Q_OS_WIN
+        QSKIP("Windows has no device files");
+#else
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), file));
+#endif
+        break;
+    case Obstacle::Folder:
+        QVERIFY(QDir().mkdir(file));
+        break;
+    case Obstacle::ReadOnlyFolder:
+        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        if (QFileInfo(folder).isWritable() || QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly)) {
+            QFile::remove(folder + QStringLiteral("/probe"));
+            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            QSKIP("this user writes into read-only folders (root)");
+        }
+        break;
+    case Obstacle::HugeFile: // someone else's file, larger than any this program writes
+        QVERIFY(writeFile(file, "[conversion]\nfactors=exact\n" + QByteArray(100 * 1024, ';')));
+        break;
+    case Obstacle::DanglingLink:
+        QVERIFY(QFile::link(elsewhere, file));
+        break;
+    case Obstacle::FileLink: // as a dotfile manager keeps it
+        QVERIFY(writeFile(elsewhere, "[other]\nkept=yes\n"));
+        QVERIFY(QFile::link(elsewhere, file));
+        break;
+    }
+    const QStringList before = folderListing(folder);
+
+    qint64 took = 0;
+    QString label;
+    QString tip;
+    withQuantity("PressureCmd", [&](Screen &screen) {
+        Screen::pick(screen.from, 15); // torr
+        Screen::pick(screen.to, 11);   // atm
+        screen.retype(QStringLiteral("760"));
+        screen.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(screen.window));
+        auto *factors = screen.window->findChild<QLabel *>(QStringLiteral("lblFactors"));
+        QCOMPARE(factors->text(), QStringLiteral("Table factors"));
+        QElapsedTimer timer;
+        timer.start();
+        QTest::keyClick(screen.value, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+        took = timer.elapsed();
+        label = factors->text();
+        tip = factors->toolTip();
+    });
+
+    const QStringList after = folderListing(folder);
+
+    // The choice holds for the rest of the session; mended, the file keeps the next one.
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // (Qt's own settings would wait for ever on a FIFO: only a file that was saved is read.)
+    const QString written =
+        saved ? QSettings(file, QSettings::IniFormat).value(QStringLiteral("conversion/factors")).toString()
+              : QString();
+    const bool linkKept = QFileInfo(file).isSymLink();
+    const QString otherKept = QSettings(elsewhere, QSettings::IniFormat).value(QStringLiteral("other/kept")).toString();
+    QVERIFY(QDir(folder).removeRecursively() && QDir().mkpath(folder));
+    QString nextLabel;
+    QString mendedLabel;
+    withQuantity("PressureCmd", [&](Screen &screen) {
+        auto *factors = screen.window->findChild<QLabel *>(QStringLiteral("lblFactors"));
+        nextLabel = factors->text();
+        screen.window->findChild<QAction *>(QStringLiteral("exactFactors"))->setChecked(false);
+        mendedLabel = factors->text();
+    });
+
+    QVERIFY2(took < 2000, qPrintable(QString::number(took)));
+    if (saved) {
+        QCOMPARE(label, QStringLiteral("Exact factors"));
+        QVERIFY(tip.isEmpty());
+        QCOMPARE(written, QStringLiteral("exact"));
+        QCOMPARE(nextLabel, QStringLiteral("Table factors"));
+        if (obstacle == Obstacle::FileLink) {
+            QVERIFY(linkKept);
+            QCOMPARE(otherKept, QStringLiteral("yes"));
+        }
+    } else {
+        QCOMPARE(label, QStringLiteral("Exact factors\n(not saved)"));
+        QVERIFY2(tip.contains(QDir::toNativeSeparators(file)), qPrintable(tip));
+        QCOMPARE(after, before);
+        QCOMPARE(nextLabel, label);
+    }
+    QCOMPARE(mendedLabel, QStringLiteral("Table factors"));
 }
 
 QTEST_MAIN(TheDisplayScreenTest)

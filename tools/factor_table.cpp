@@ -26,7 +26,8 @@ the units' definitions give. The exact factors are composed from the defining
 constants in `catalogue/definitions.h` (the international inch and pound,
 standard gravity, the calories and Btu, the standard atmosphere, the
 conventional millimetre of mercury, the US and imperial gallons, the
-horsepowers, and the molar gas constant of CODATA 2018).
+horsepowers, and the molar gas constant R = N_A·k, exactly
+8.31446261815324 J/(mol·K)).
 
 Switch to them with **Exact Factors** in the context menu of the value box or
 of the result, or with Ctrl+Shift+E, on the conversion screen; the choice is
@@ -50,8 +51,9 @@ whose value its table factor rounds:
 - "Fluid oz", "UK Pint", "Imp gal", "UK gal" and "10^6 gal/d": imperial
   measures (the imperial gallon, 4.54609 L).
 - "UK ton", "ton/yr", "ton/yd³" and "UK ton f": the long ton, 2240 lb.
-- "in H2O", "ft H2O": a conventional column of water, 1000 kg/m³ under
-  standard gravity. "in Hg": 25.4 conventional millimetres of mercury.
+- "in H2O", "ft H2O": a column of water at 4 °C, 999.972 kg/m³, under
+  standard gravity, as the conversion screen's note says (NIST SP 811 gives
+  249.082 Pa for the inch). "in Hg": 25.4 conventional millimetres of mercury.
 - "g/ml" and "kg/litre" in Density: the litre of 1901, 1.000028 dm³.
 - "tcal/h": 10⁶ International Table calories per hour.
 - Ideal Gas Volume: "lbmol @ 32°F·atm" and "gmol @ 0°C·atm" are both the

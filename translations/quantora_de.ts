@@ -602,6 +602,18 @@
     </message>
 </context>
 <context>
+    <name>quantora::FactorChoice</name>
+    <message>
+        <source>Not saved for the next start: %1</source>
+        <translation>Für den nächsten Start nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>(not saved)</source>
+        <comment>after the factors&apos; name</comment>
+        <translation>(nicht gespeichert)</translation>
+    </message>
+</context>
+<context>
     <name>quantora::InitialScreen</name>
     <message>
         <source>%1 %2 By Orvandel</source>
@@ -729,6 +741,25 @@
     <message>
         <source>Back To Main Menu</source>
         <translation>Hauptmenü</translation>
+    </message>
+</context>
+<context>
+    <name>quantora::settings_file</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a settings file of Quantora</source>
+        <translation>%1 ist größer als eine Einstellungsdatei von Quantora</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another program (%2)</source>
+        <translation>%1 ist von einem anderen Programm gesperrt (%2)</translation>
     </message>
 </context>
 </TS>

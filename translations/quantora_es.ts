@@ -602,6 +602,18 @@
     </message>
 </context>
 <context>
+    <name>quantora::FactorChoice</name>
+    <message>
+        <source>Not saved for the next start: %1</source>
+        <translation>No guardado para el próximo inicio: %1</translation>
+    </message>
+    <message>
+        <source>(not saved)</source>
+        <comment>after the factors&apos; name</comment>
+        <translation>(no guardado)</translation>
+    </message>
+</context>
+<context>
     <name>quantora::InitialScreen</name>
     <message>
         <source>%1 %2 By Orvandel</source>
@@ -729,6 +741,25 @@
     <message>
         <source>Back To Main Menu</source>
         <translation>Menú principal</translation>
+    </message>
+</context>
+<context>
+    <name>quantora::settings_file</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a settings file of Quantora</source>
+        <translation>%1 es más grande que un archivo de configuración de Quantora</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another program (%2)</source>
+        <translation>%1 está bloqueado por otro programa (%2)</translation>
     </message>
 </context>
 </TS>

@@ -603,6 +603,18 @@ vol.</translation>
     </message>
 </context>
 <context>
+    <name>quantora::FactorChoice</name>
+    <message>
+        <source>Not saved for the next start: %1</source>
+        <translation>Non enregistré pour le prochain démarrage&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>(not saved)</source>
+        <comment>after the factors&apos; name</comment>
+        <translation>(non enregistré)</translation>
+    </message>
+</context>
+<context>
     <name>quantora::InitialScreen</name>
     <message>
         <source>%1 %2 By Orvandel</source>
@@ -730,6 +742,25 @@ vol.</translation>
     <message>
         <source>Back To Main Menu</source>
         <translation>Menu principal</translation>
+    </message>
+</context>
+<context>
+    <name>quantora::settings_file</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a settings file of Quantora</source>
+        <translation>%1 est plus grand qu’un fichier de paramètres de Quantora</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another program (%2)</source>
+        <translation>%1 est verrouillé par un autre programme (%2)</translation>
     </message>
 </context>
 </TS>

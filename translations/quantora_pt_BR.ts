@@ -603,6 +603,18 @@ específica</translation>
     </message>
 </context>
 <context>
+    <name>quantora::FactorChoice</name>
+    <message>
+        <source>Not saved for the next start: %1</source>
+        <translation>Não salvo para a próxima inicialização: %1</translation>
+    </message>
+    <message>
+        <source>(not saved)</source>
+        <comment>after the factors&apos; name</comment>
+        <translation>(não salvo)</translation>
+    </message>
+</context>
+<context>
     <name>quantora::InitialScreen</name>
     <message>
         <source>%1 %2 By Orvandel</source>
@@ -730,6 +742,25 @@ específica</translation>
     <message>
         <source>Back To Main Menu</source>
         <translation>Menu principal</translation>
+    </message>
+</context>
+<context>
+    <name>quantora::settings_file</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a settings file of Quantora</source>
+        <translation>%1 é maior que um arquivo de configurações do Quantora</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Não é possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another program (%2)</source>
+        <translation>%1 está bloqueado por outro programa (%2)</translation>
     </message>
 </context>
 </TS>
