@@ -30,8 +30,8 @@ export PATH=$prefix/bin:$PATH XDG_DATA_DIRS=$prefix/share:/usr/share LC_ALL=C.UT
 bash_completion=share/bash-completion/completions/quantora-cli
 zsh_completion=share/zsh/vendor-completions/_quantora-cli
 fish_completion=share/fish/vendor_completions.d/quantora-cli.fish
-pages=(share/man/man1/quantora-cli.1)
-[ -x "$prefix/bin/quantora" ] && pages+=(share/man/man1/quantora.1)
+pages=(share/man/man1/quantora-cli.1.gz)
+[ -x "$prefix/bin/quantora" ] && pages+=(share/man/man1/quantora.1.gz)
 for file in bin/quantora-cli "$bash_completion" "$zsh_completion" "$fish_completion" "${pages[@]}"; do
     [ -s "$prefix/$file" ] || fail "$file is not installed"
 done
@@ -42,7 +42,7 @@ for page in "${pages[@]}"; do
     warnings=$(MANWIDTH=80 man --warnings -l "$prefix/$page" 2>&1 >/dev/null) || fail "man -l $page failed"
     [ -z "$warnings" ] || fail "man --warnings -l $page warns: $warnings"
 done
-text=$(MANWIDTH=80 man -l "$prefix/share/man/man1/quantora-cli.1" 2>/dev/null)
+text=$(MANWIDTH=80 man -l "$prefix/share/man/man1/quantora-cli.1.gz" 2>/dev/null)
 for word in quantities units convert batch --digits --exact -- --help --version "EXIT STATUS" EXAMPLES; do
     grep -qe "$word" <<<"$text" || fail "quantora-cli(1) does not mention $word"
 done

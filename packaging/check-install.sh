@@ -33,7 +33,15 @@ done
 # warnings count as failures here too.
 report=$(desktop-file-validate "$prefix/$desktop" 2>&1) || fail "desktop-file-validate failed"
 [ -z "$report" ] || fail "desktop-file-validate reports: $report"
-appstreamcli validate --no-net --strict --explain "$prefix/$metainfo" || fail "appstreamcli validate failed"
+# Findings tolerated, and only these: the project has no homepage yet, and the
+# metadata says nothing rather than name one (AppStream 1.0 notes the missing URL);
+# AppStream 0.16 (Debian 12) does not know the <developer> block that 1.0 asks for.
+tolerated='^[IW]: [^ ]+ (url-homepage-missing|unknown-tag developer)( |$)'
+report=$(appstreamcli validate --no-net --strict --explain "$prefix/$metainfo" 2>&1) || {
+    findings=$(printf '%s\n' "$report" | grep -E '^[EWIP]: ' | grep -v -E "$tolerated" || true)
+    [ -z "$findings" ] && printf '%s\n' "$report" | grep -q -E "$tolerated" ||
+        fail "appstreamcli validate reports: $report"
+}
 
 # The entry starts an installed program and shows the installed icon; the metadata
 # launches the installed entry and carries the program's version.

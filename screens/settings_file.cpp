@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <system_error>
 
 namespace quantora::settings_file {
 
@@ -21,9 +22,15 @@ constexpr qint64 largestFile = 64 * 1024;
 // How long a save waits for another program's lock before giving up.
 constexpr int lockWaitMilliseconds = 1000;
 
-QString tr(const char *text)
+// The messages' translation context.
+struct SettingsFile {
+    Q_DECLARE_TR_FUNCTIONS(SettingsFile)
+};
+
+// The C library's word for an error, the same on every system.
+QString systemReason(int error)
 {
-    return QCoreApplication::translate("quantora::SettingsFile", text);
+    return QString::fromStdString(std::generic_category().message(error));
 }
 
 QString shown(const QString &file)
@@ -47,15 +54,15 @@ Target inspect(const QString &at)
         // nothing, or to something that is no file, is left as it is.
         file = info.canonicalFilePath();
         if (file.isEmpty())
-            return {at, false, tr("%1 is not a regular file").arg(shown(at))};
+            return {at, false, SettingsFile::tr("%1 is not a regular file").arg(shown(at))};
         info = QFileInfo(file);
     }
     if (!info.exists())
         return {file, false, std::nullopt};
     if (!info.isFile())
-        return {file, true, tr("%1 is not a regular file").arg(shown(at))};
+        return {file, true, SettingsFile::tr("%1 is not a regular file").arg(shown(at))};
     if (info.size() > largestFile)
-        return {file, true, tr("%1 is larger than a settings file of Quantora").arg(shown(at))};
+        return {file, true, SettingsFile::tr("%1 is larger than a settings file of Quantora").arg(shown(at))};
     return {file, true, std::nullopt};
 }
 
@@ -174,10 +181,10 @@ std::optional<QString> write(const QString &section, const QString &key, const Q
     if (target.problem)
         return target.problem;
     const auto cannotWrite = [&](const QString &reason) {
-        return tr("%1 cannot be written: %2").arg(shown(at), reason);
+        return SettingsFile::tr("%1 cannot be written: %2").arg(shown(at), reason);
     };
     if (!QDir().mkpath(QFileInfo(target.file).path()))
-        return cannotWrite(qt_error_string(EACCES));
+        return cannotWrite(systemReason(EACCES));
 
     // The lock Qt's settings take on the same file, waited for briefly: a
     // lock that stays (a folder in its place, a stale one that cannot be
@@ -185,8 +192,8 @@ std::optional<QString> write(const QString &section, const QString &key, const Q
     QLockFile lock(at + QStringLiteral(".lock"));
     if (!lock.tryLock(lockWaitMilliseconds)) {
         if (lock.error() == QLockFile::PermissionError)
-            return cannotWrite(qt_error_string(EACCES));
-        return tr("%1 is locked by another program (%2)").arg(shown(at), shown(at + QStringLiteral(".lock")));
+            return cannotWrite(systemReason(EACCES));
+        return SettingsFile::tr("%1 is locked by another program (%2)").arg(shown(at), shown(at + QStringLiteral(".lock")));
     }
     // Looked at again under the lock: another program may have changed it.
     target = inspect(at);
@@ -194,7 +201,7 @@ std::optional<QString> write(const QString &section, const QString &key, const Q
         return target.problem;
     const std::optional<QByteArray> content = contentOf(target);
     if (!content)
-        return cannotWrite(qt_error_string(EIO));
+        return cannotWrite(systemReason(EIO));
 
     // Written whole to a new file that then takes the old one's place.
     QSaveFile file(target.file);

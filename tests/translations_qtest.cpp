@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextLayout>
 #include <QTranslator>
 
 #include <functional>
@@ -164,6 +165,67 @@ QStringList overlaps(const QWidget &window, const QString &prefix, std::set<QStr
     return problems;
 }
 
+// Where each line of a label's text stands in its window, as the label wraps
+// and aligns it.
+QList<QRect> lineInks(const QLabel &label, const QWidget &window)
+{
+    const QRect room = label.contentsRect();
+    QTextLayout layout(QString(label.text()).remove(QLatin1Char('&')), label.font());
+    QTextOption option(label.alignment());
+    option.setWrapMode(label.wordWrap() ? QTextOption::WordWrap : QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal height = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(room.width());
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+    }
+    layout.endLayout();
+    qreal top = room.top();
+    if (label.alignment() & Qt::AlignVCenter)
+        top += (room.height() - height) / 2;
+    else if (label.alignment() & Qt::AlignBottom)
+        top += room.height() - height;
+    QList<QRect> inks;
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        const qreal width = line.naturalTextWidth();
+        qreal left = room.left();
+        if (label.alignment() & Qt::AlignHCenter)
+            left += (room.width() - width) / 2;
+        else if (label.alignment() & Qt::AlignRight)
+            left += room.width() - width;
+        const QRect ink = QRectF(left, top + line.y(), width, line.height()).toAlignedRect();
+        inks += QRect(label.mapTo(&window, ink.topLeft()), ink.size());
+    }
+    return inks;
+}
+
+// The main menu's captions whose lines stand closer than 4 px (8 px at 200 %)
+// to a line of another beside them: the eye joins them ("mássica" and
+// "volumétrica" read as one word).
+QStringList captionsTooClose(const QWidget &menu)
+{
+    constexpr int gap = 4; // in the window's own pixels, which 200 % doubles
+    QStringList problems;
+    QList<QPair<const QLabel *, QList<QRect>>> captions;
+    for (const QLabel *label : menu.findChildren<QLabel *>())
+        if (!label->isHidden() && !label->text().isEmpty())
+            captions.append({label, lineInks(*label, menu)});
+    for (qsizetype i = 0; i < captions.size(); ++i)
+        for (qsizetype j = i + 1; j < captions.size(); ++j)
+            for (const QRect &a : captions[i].second)
+                for (const QRect &b : captions[j].second)
+                    if (a.adjusted(-gap, 0, gap, 0).intersects(b))
+                        problems +=
+                            QStringLiteral("menu %1 and %2 stand closer than %3 px: %4 at %5, %6 at %7")
+                                .arg(captions[i].first->objectName(), captions[j].first->objectName())
+                                .arg(gap)
+                                .arg(captions[i].first->text(), rectText(a), captions[j].first->text(), rectText(b));
+    return problems;
+}
+
 // The constants sheet's lines that run past their cell, where the painter
 // would cut them off (the blanks that end every line show nothing).
 QStringList sheetProblems()
@@ -231,7 +293,14 @@ private slots:
     {
         QFETCH(QString, locale);
         QCOMPARE(installTranslations(QLocale(locale)), QString());
+        QStringList problems;
+        m_check = [&](const QWidget &window, const QString &prefix) {
+            if (prefix == QStringLiteral("menu "))
+                problems += captionsTooClose(window);
+        };
         QCOMPARE(allTexts(), m_english);
+        m_check = {};
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
         QCOMPARE(m_english.at(QStringLiteral("menu lengthlbl")), QStringLiteral("Length"));
     }
 
@@ -273,6 +342,8 @@ private slots:
                         problems += prefix + control->objectName() + QStringLiteral(": ") + problem;
             }
             problems += overlaps(window, prefix);
+            if (prefix == QStringLiteral("menu "))
+                problems += captionsTooClose(window);
         };
         const Texts texts = allTexts();
         m_check = {};
