@@ -53,7 +53,8 @@
     </message>
     <message>
         <source>Torque</source>
-        <translation>Moment</translation>
+        <translation>Dreh-
+moment</translation>
     </message>
     <message>
         <source>Stress</source>
@@ -73,7 +74,7 @@
     </message>
     <message>
         <source>Ideal Gas Volume</source>
-        <translation>Ideales Gas­volumen</translation>
+        <translation>Idealgas­volumen</translation>
     </message>
     <message>
         <source>Density</source>
@@ -81,7 +82,7 @@
     </message>
     <message>
         <source>Dynamic Viscosity</source>
-        <translation>Dynami­sche Visko­sität</translation>
+        <translation>Dyna­mische Visko­sität</translation>
     </message>
     <message>
         <source>Kinematic Viscosity</source>
@@ -101,7 +102,7 @@
     </message>
     <message>
         <source>Ideal Gas Constant</source>
-        <translation>Gas­kon­stante</translation>
+        <translation>Molare Gas­konstante</translation>
     </message>
     <message>
         <source>Arrhenius Constant</source>
@@ -113,7 +114,7 @@
     </message>
     <message>
         <source>Specific Heat Capacity</source>
-        <translation>Wärme­kapazität</translation>
+        <translation>Spezi­fische Wärme­kapazität</translation>
     </message>
     <message>
         <source>Thermal Conductivity</source>
@@ -153,7 +154,7 @@
     </message>
     <message>
         <source>Universal Gas constant, R</source>
-        <translation>Universelle Gaskonstante, R</translation>
+        <translation>Molare Gaskonstante, R</translation>
     </message>
     <message>
         <source>Avogadro’s number, N</source>
@@ -188,14 +189,14 @@
     <message>
         <source>= 273.15K and 1.013 x 10</source>
         <comment>a raised 5 follows</comment>
-        <translation>= 273.15K und 1.013 x 10</translation>
+        <translation>= 273.15 K und 1.013 x 10</translation>
     </message>
 </context>
 <context>
     <name>Frame</name>
     <message>
         <source>Basic Conversion</source>
-        <translation>Grundgrößen</translation>
+        <translation>Gebräuchliche Größen</translation>
     </message>
     <message>
         <source>Flow/Volume/Density Related</source>
@@ -301,7 +302,7 @@
     </message>
     <message>
         <source>Ideal Gas Volume</source>
-        <translation>Ideales Gasvolumen</translation>
+        <translation>Idealgasvolumen</translation>
     </message>
     <message>
         <source>Density</source>
@@ -329,7 +330,7 @@
     </message>
     <message>
         <source>Ideal Gas Constant</source>
-        <translation>Universelle Gaskonstante</translation>
+        <translation>Molare Gaskonstante</translation>
     </message>
     <message>
         <source>Arrhenius Constant</source>
@@ -428,7 +429,7 @@
     </message>
     <message>
         <source>Ideal Gas Volume </source>
-        <translation>Ideales Gasvolumen</translation>
+        <translation>Idealgasvolumen</translation>
     </message>
     <message>
         <source>Density </source>
@@ -444,7 +445,7 @@
     </message>
     <message>
         <source>Density Of Heat FlowRate </source>
-        <translation>Wärme­strom­dichte</translation>
+        <translation>Wärmestromdichte</translation>
     </message>
     <message>
         <source>Concentration </source>
@@ -452,11 +453,11 @@
     </message>
     <message>
         <source>Molar Concentration </source>
-        <translation>Molare Konzentration</translation>
+        <translation>Stoff­mengen­konzentration</translation>
     </message>
     <message>
         <source>Ideal Gas Constant </source>
-        <translation>Universelle Gaskonstante</translation>
+        <translation>Molare Gaskonstante</translation>
     </message>
     <message>
         <source>Arrhenius Constant </source>
@@ -511,7 +512,7 @@
     </message>
     <message>
         <source>UK Pint</source>
-        <translation>UK Pint</translation>
+        <translation>UK-Pint</translation>
     </message>
     <message>
         <source>UK gal</source>
@@ -579,7 +580,7 @@
     </message>
     <message>
         <source>UK Pint/h</source>
-        <translation>UK Pint/h</translation>
+        <translation>UK-Pint/h</translation>
     </message>
     <message>
         <source>US Barrel/h</source>
@@ -661,15 +662,15 @@
     </message>
     <message>
         <source>Value in</source>
-        <translation>Wert in</translation>
+        <translation>Eingabewert</translation>
     </message>
     <message>
         <source>From unit</source>
-        <translation>Von Einheit</translation>
+        <translation>Ausgangseinheit</translation>
     </message>
     <message>
         <source>To unit</source>
-        <translation>In Einheit</translation>
+        <translation>Zieleinheit</translation>
     </message>
     <message>
         <source>Result</source>
@@ -740,7 +741,7 @@
     </message>
     <message>
         <source>Back To Main Menu</source>
-        <translation>Hauptmenü</translation>
+        <translation>Zurück zum Hauptmenü</translation>
     </message>
 </context>
 <context>

@@ -53,7 +53,8 @@
     </message>
     <message>
         <source>Torque</source>
-        <translation>Par</translation>
+        <translation>Par de
+torsión</translation>
     </message>
     <message>
         <source>Stress</source>
@@ -69,7 +70,8 @@
     </message>
     <message>
         <source>Volume FlowRate</source>
-        <translation>Caudal volum.</translation>
+        <translation>Caudal volu-
+métrico</translation>
     </message>
     <message>
         <source>Ideal Gas Volume</source>
@@ -81,7 +83,7 @@
     </message>
     <message>
         <source>Dynamic Viscosity</source>
-        <translation>Viscos. dinámica</translation>
+        <translation>Viscosidad dinámica</translation>
     </message>
     <message>
         <source>Kinematic Viscosity</source>
@@ -121,7 +123,7 @@
     </message>
     <message>
         <source>Heat Transfer Coefficien</source>
-        <translation>Coef. transf. de calor</translation>
+        <translation>Coeficiente de trans­ferencia de calor</translation>
     </message>
     <message>
         <source>Enthalpy</source>
@@ -153,12 +155,12 @@
     </message>
     <message>
         <source>Universal Gas constant, R</source>
-        <translation>Constante de los gases, R</translation>
+        <translation>Constante de los gases ideales, R</translation>
     </message>
     <message>
         <source>Avogadro’s number, N</source>
         <comment>a lowered A follows</comment>
-        <translation>Número de Avogadro, N</translation>
+        <translation>Constante de Avogadro, N</translation>
     </message>
     <message>
         <source>Boltzmann constant, k</source>
@@ -188,14 +190,14 @@
     <message>
         <source>= 273.15K and 1.013 x 10</source>
         <comment>a raised 5 follows</comment>
-        <translation>= 273.15K y 1.013 x 10</translation>
+        <translation>= 273.15 K y 1.013 x 10</translation>
     </message>
 </context>
 <context>
     <name>Frame</name>
     <message>
         <source>Basic Conversion</source>
-        <translation>Magnitudes básicas</translation>
+        <translation>Magnitudes usuales</translation>
     </message>
     <message>
         <source>Flow/Volume/Density Related</source>
@@ -499,7 +501,7 @@
     </message>
     <message>
         <source>US gal</source>
-        <translation>gal EUA</translation>
+        <translation>gal US</translation>
     </message>
     <message>
         <source>Imp gal</source>
@@ -519,7 +521,7 @@
     </message>
     <message>
         <source>US Barrel</source>
-        <translation>Barril EUA</translation>
+        <translation>Barril US</translation>
     </message>
     <message>
         <source>Fluid oz</source>
@@ -551,7 +553,7 @@
     </message>
     <message>
         <source>Guintal</source>
-        <translation>Quintal</translation>
+        <translation>Quintal métrico</translation>
     </message>
     <message>
         <source>Metric hp</source>
@@ -583,7 +585,7 @@
     </message>
     <message>
         <source>US Barrel/h</source>
-        <translation>Barril EUA/h</translation>
+        <translation>Barril US/h</translation>
     </message>
     <message>
         <source>Fluid oz/h</source>
@@ -661,7 +663,7 @@
     </message>
     <message>
         <source>Value in</source>
-        <translation>Valor en</translation>
+        <translation>Valor de entrada</translation>
     </message>
     <message>
         <source>From unit</source>
@@ -721,7 +723,7 @@
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>&amp;Sistema...</translation>
+        <translation>Info del &amp;sistema...</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -740,7 +742,7 @@
     </message>
     <message>
         <source>Back To Main Menu</source>
-        <translation>Menú principal</translation>
+        <translation>Volver al menú principal</translation>
     </message>
 </context>
 <context>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Area</source>
-        <translation>Surface</translation>
+        <translation>Aire</translation>
     </message>
     <message>
         <source>Velocity</source>
@@ -78,7 +78,7 @@
     <message>
         <source>Density</source>
         <translation>Masse
-vol.</translation>
+volumique</translation>
     </message>
     <message>
         <source>Dynamic Viscosity</source>
@@ -122,7 +122,7 @@ vol.</translation>
     </message>
     <message>
         <source>Heat Transfer Coefficien</source>
-        <translation>Coeff. d’échange thermique</translation>
+        <translation>Coefficient de transfert thermique</translation>
     </message>
     <message>
         <source>Enthalpy</source>
@@ -142,7 +142,7 @@ vol.</translation>
     <message>
         <source>C and 1.013 bar</source>
         <comment>after a raised o: 0 degrees C</comment>
-        <translation>C et 1.013 bar</translation>
+        <translation>C et 1.013&#xa0;bar</translation>
     </message>
     <message>
         <source>Molecular volume of ideal gas at stp</source>
@@ -150,7 +150,7 @@ vol.</translation>
     </message>
     <message>
         <source>= 22.4 liters/mol</source>
-        <translation>= 22.4 litres/mol</translation>
+        <translation>= 22.4&#xa0;litres/mol</translation>
     </message>
     <message>
         <source>Universal Gas constant, R</source>
@@ -159,7 +159,7 @@ vol.</translation>
     <message>
         <source>Avogadro’s number, N</source>
         <comment>a lowered A follows</comment>
-        <translation>Nombre d’Avogadro, N</translation>
+        <translation>Constante d’Avogadro, N</translation>
     </message>
     <message>
         <source>Boltzmann constant, k</source>
@@ -189,14 +189,14 @@ vol.</translation>
     <message>
         <source>= 273.15K and 1.013 x 10</source>
         <comment>a raised 5 follows</comment>
-        <translation>= 273.15K et 1.013 x 10</translation>
+        <translation>= 273.15&#xa0;K et 1.013 x 10</translation>
     </message>
 </context>
 <context>
     <name>Frame</name>
     <message>
         <source>Basic Conversion</source>
-        <translation>Grandeurs de base</translation>
+        <translation>Grandeurs usuelles</translation>
     </message>
     <message>
         <source>Flow/Volume/Density Related</source>
@@ -215,7 +215,7 @@ vol.</translation>
     <name>Note</name>
     <message>
         <source>Water at 4&apos;C   and Mercury at 0&apos;C</source>
-        <translation>Eau à 4 °C et mercure à 0 °C</translation>
+        <translation>Eau à 4&#xa0;°C et mercure à 0&#xa0;°C</translation>
     </message>
     <message>
         <source>The kgf is sometimes known as kilopond (kp) </source>
@@ -223,7 +223,7 @@ vol.</translation>
     </message>
     <message>
         <source>Year taken as 365 days </source>
-        <translation>Année comptée à 365 jours</translation>
+        <translation>Année de 365 jours</translation>
     </message>
     <message>
         <source>Based on 1901  definition of the litre</source>
@@ -254,7 +254,7 @@ vol.</translation>
     </message>
     <message>
         <source>Area</source>
-        <translation>Surface</translation>
+        <translation>Aire</translation>
     </message>
     <message>
         <source>Velocity</source>
@@ -361,134 +361,134 @@ vol.</translation>
     <name>Title</name>
     <message>
         <source>Length </source>
-        <translation>Longueur</translation>
+        <translation>longueur</translation>
     </message>
     <message>
         <source>Volume </source>
-        <translation>Volume</translation>
+        <translation>volume</translation>
     </message>
     <message>
         <source>Mass </source>
-        <translation>Masse</translation>
+        <translation>masse</translation>
     </message>
     <message>
         <source>Pressure </source>
-        <translation>Pression</translation>
+        <translation>pression</translation>
     </message>
     <message>
         <source>Temperature </source>
-        <translation>Température</translation>
+        <translation>température</translation>
     </message>
     <message>
         <source>Area </source>
-        <translation>Surface</translation>
+        <translation>aire</translation>
     </message>
     <message>
         <source>Velocity </source>
-        <translation>Vitesse</translation>
+        <translation>vitesse</translation>
     </message>
     <message>
         <source>Activation Energy </source>
-        <translation>Énergie d’activation</translation>
+        <translation>énergie d’activation</translation>
     </message>
     <message>
         <source>Specific Energy </source>
-        <translation>Énergie massique</translation>
+        <translation>énergie massique</translation>
     </message>
     <message>
         <source>Energy, Work, Heat </source>
-        <translation>Énergie, travail, chaleur</translation>
+        <translation>énergie, travail, chaleur</translation>
     </message>
     <message>
         <source>Power </source>
-        <translation>Puissance</translation>
+        <translation>puissance</translation>
     </message>
     <message>
         <source>Force </source>
-        <translation>Force</translation>
+        <translation>force</translation>
     </message>
     <message>
         <source>Torque </source>
-        <translation>Couple</translation>
+        <translation>couple</translation>
     </message>
     <message>
         <source>Stress </source>
-        <translation>Contrainte</translation>
+        <translation>contrainte</translation>
     </message>
     <message>
         <source>Surface Tension </source>
-        <translation>Tension superficielle</translation>
+        <translation>tension superficielle</translation>
     </message>
     <message>
         <source>MassFlowrate </source>
-        <translation>Débit massique</translation>
+        <translation>débit massique</translation>
     </message>
     <message>
         <source>Volume FlowRate </source>
-        <translation>Débit volumique</translation>
+        <translation>débit volumique</translation>
     </message>
     <message>
         <source>Ideal Gas Volume </source>
-        <translation>Volume de gaz parfait</translation>
+        <translation>volume de gaz parfait</translation>
     </message>
     <message>
         <source>Density </source>
-        <translation>Masse volumique</translation>
+        <translation>masse volumique</translation>
     </message>
     <message>
         <source>Dynamic Viscosity </source>
-        <translation>Viscosité dynamique</translation>
+        <translation>viscosité dynamique</translation>
     </message>
     <message>
         <source>Kinematic Viscosity </source>
-        <translation>Viscosité cinématique</translation>
+        <translation>viscosité cinématique</translation>
     </message>
     <message>
         <source>Density Of Heat FlowRate </source>
-        <translation>Densité de flux thermique</translation>
+        <translation>densité de flux thermique</translation>
     </message>
     <message>
         <source>Concentration </source>
-        <translation>Concentration</translation>
+        <translation>concentration</translation>
     </message>
     <message>
         <source>Molar Concentration </source>
-        <translation>Concentration molaire</translation>
+        <translation>concentration molaire</translation>
     </message>
     <message>
         <source>Ideal Gas Constant </source>
-        <translation>Constante des gaz parfaits</translation>
+        <translation>constante des gaz parfaits</translation>
     </message>
     <message>
         <source>Arrhenius Constant </source>
-        <translation>Constante d’Arrhenius</translation>
+        <translation>constante d’Arrhenius</translation>
     </message>
     <message>
         <source>Calorific Value </source>
-        <translation>Pouvoir calorifique</translation>
+        <translation>pouvoir calorifique</translation>
     </message>
     <message>
         <source>Specific Heat Capacity </source>
-        <translation>Capacité thermique massique</translation>
+        <translation>capacité thermique massique</translation>
     </message>
     <message>
         <source>Thermal Conductivity </source>
-        <translation>Conductivité thermique</translation>
+        <translation>conductivité thermique</translation>
     </message>
     <message>
         <source>Heat Transfer Coefficient </source>
-        <translation>Coefficient de transfert thermique</translation>
+        <translation>coefficient de transfert thermique</translation>
     </message>
     <message>
         <source>Enthalpy </source>
-        <translation>Enthalpie</translation>
+        <translation>enthalpie</translation>
     </message>
 </context>
 <context>
     <name>Unit</name>
     <message>
         <source>mile</source>
-        <translation>mille</translation>
+        <translation>mile</translation>
     </message>
     <message>
         <source>Yard</source>
@@ -635,7 +635,7 @@ vol.</translation>
     <message>
         <source>%1%2</source>
         <comment>a quantity&apos;s title word, then the conversion screen&apos;s title</comment>
-        <translation>%2 : %1</translation>
+        <translation>%2&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -646,7 +646,7 @@ vol.</translation>
     </message>
     <message>
         <source>Copied %1</source>
-        <translation>Copié : %1</translation>
+        <translation>Copié&#xa0;: %1</translation>
     </message>
     <message>
         <source>Enter Value To be Converted...</source>
@@ -662,7 +662,7 @@ vol.</translation>
     </message>
     <message>
         <source>Value in</source>
-        <translation>Valeur en</translation>
+        <translation>Valeur d’entrée</translation>
     </message>
     <message>
         <source>From unit</source>
@@ -710,7 +710,7 @@ vol.</translation>
     </message>
     <message>
         <source>%1 looks for one of these programs on the PATH: %2.</source>
-        <translation>%1 recherche l’un de ces programmes dans le PATH : %2.</translation>
+        <translation>%1 recherche l’un de ces programmes dans le PATH&#xa0;: %2.</translation>
     </message>
     <message>
         <source>A Quantora that  makes conversion between various engineering units easy .  The program is constructed in such away that it gives the equivalent measurement  by moving the pointer to the required unit....</source>
@@ -722,7 +722,7 @@ vol.</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>&amp;Système...</translation>
+        <translation>Infos &amp;système...</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -741,7 +741,7 @@ vol.</translation>
     </message>
     <message>
         <source>Back To Main Menu</source>
-        <translation>Menu principal</translation>
+        <translation>Retour au menu principal</translation>
     </message>
 </context>
 <context>

@@ -82,7 +82,7 @@ específica</translation>
     </message>
     <message>
         <source>Dynamic Viscosity</source>
-        <translation>Viscos. dinâmica</translation>
+        <translation>Visco­sidade dinâmica</translation>
     </message>
     <message>
         <source>Kinematic Viscosity</source>
@@ -122,7 +122,7 @@ específica</translation>
     </message>
     <message>
         <source>Heat Transfer Coefficien</source>
-        <translation>Coef. transf. de calor</translation>
+        <translation>Coeficiente de trans­ferência de calor</translation>
     </message>
     <message>
         <source>Enthalpy</source>
@@ -154,12 +154,12 @@ específica</translation>
     </message>
     <message>
         <source>Universal Gas constant, R</source>
-        <translation>Constante dos gases, R</translation>
+        <translation>Constante dos gases ideais, R</translation>
     </message>
     <message>
         <source>Avogadro’s number, N</source>
         <comment>a lowered A follows</comment>
-        <translation>Número de Avogadro, N</translation>
+        <translation>Constante de Avogadro, N</translation>
     </message>
     <message>
         <source>Boltzmann constant, k</source>
@@ -189,14 +189,14 @@ específica</translation>
     <message>
         <source>= 273.15K and 1.013 x 10</source>
         <comment>a raised 5 follows</comment>
-        <translation>= 273.15K e 1.013 x 10</translation>
+        <translation>= 273.15 K e 1.013 x 10</translation>
     </message>
 </context>
 <context>
     <name>Frame</name>
     <message>
         <source>Basic Conversion</source>
-        <translation>Grandezas básicas</translation>
+        <translation>Grandezas usuais</translation>
     </message>
     <message>
         <source>Flow/Volume/Density Related</source>
@@ -500,7 +500,7 @@ específica</translation>
     </message>
     <message>
         <source>US gal</source>
-        <translation>gal EUA</translation>
+        <translation>gal US</translation>
     </message>
     <message>
         <source>Imp gal</source>
@@ -520,7 +520,7 @@ específica</translation>
     </message>
     <message>
         <source>US Barrel</source>
-        <translation>Barril EUA</translation>
+        <translation>Barril US</translation>
     </message>
     <message>
         <source>Fluid oz</source>
@@ -552,7 +552,7 @@ específica</translation>
     </message>
     <message>
         <source>Guintal</source>
-        <translation>Quintal</translation>
+        <translation>Quintal métrico</translation>
     </message>
     <message>
         <source>Metric hp</source>
@@ -584,7 +584,7 @@ específica</translation>
     </message>
     <message>
         <source>US Barrel/h</source>
-        <translation>Barril EUA/h</translation>
+        <translation>Barril US/h</translation>
     </message>
     <message>
         <source>Fluid oz/h</source>
@@ -662,7 +662,7 @@ específica</translation>
     </message>
     <message>
         <source>Value in</source>
-        <translation>Valor em</translation>
+        <translation>Valor de entrada</translation>
     </message>
     <message>
         <source>From unit</source>
@@ -722,7 +722,7 @@ específica</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>&amp;Sistema...</translation>
+        <translation>Info do &amp;sistema...</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -741,7 +741,7 @@ específica</translation>
     </message>
     <message>
         <source>Back To Main Menu</source>
-        <translation>Menu principal</translation>
+        <translation>Voltar ao menu principal</translation>
     </message>
 </context>
 <context>
