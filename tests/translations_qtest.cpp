@@ -165,12 +165,20 @@ QStringList overlaps(const QWidget &window, const QString &prefix, std::set<QStr
     return problems;
 }
 
+// A text with its line breaks shown, for a message of one line.
+QString oneLine(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QChar(0x23CE));
+}
+
 // Where each line of a label's text stands in its window, as the label wraps
 // and aligns it.
 QList<QRect> lineInks(const QLabel &label, const QWidget &window)
 {
     const QRect room = label.contentsRect();
-    QTextLayout layout(QString(label.text()).remove(QLatin1Char('&')), label.font());
+    QString text = QString(label.text()).remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator); // as the label draws it
+    QTextLayout layout(text, label.font());
     QTextOption option(label.alignment());
     option.setWrapMode(label.wordWrap() ? QTextOption::WordWrap : QTextOption::NoWrap);
     layout.setTextOption(option);
@@ -218,11 +226,11 @@ QStringList captionsTooClose(const QWidget &menu)
             for (const QRect &a : captions[i].second)
                 for (const QRect &b : captions[j].second)
                     if (a.adjusted(-gap, 0, gap, 0).intersects(b))
-                        problems +=
-                            QStringLiteral("menu %1 and %2 stand closer than %3 px: %4 at %5, %6 at %7")
-                                .arg(captions[i].first->objectName(), captions[j].first->objectName())
-                                .arg(gap)
-                                .arg(captions[i].first->text(), rectText(a), captions[j].first->text(), rectText(b));
+                        problems += QStringLiteral("menu %1 and %2 stand closer than %3 px: %4 at %5, %6 at %7")
+                                        .arg(captions[i].first->objectName(), captions[j].first->objectName())
+                                        .arg(gap)
+                                        .arg(oneLine(captions[i].first->text()), rectText(a),
+                                             oneLine(captions[j].first->text()), rectText(b));
     return problems;
 }
 

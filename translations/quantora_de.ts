@@ -74,7 +74,9 @@ moment</translation>
     </message>
     <message>
         <source>Ideal Gas Volume</source>
-        <translation>Idealgas­volumen</translation>
+        <translation>Ideal-
+gas-
+volumen</translation>
     </message>
     <message>
         <source>Density</source>
@@ -355,6 +357,25 @@ moment</translation>
     <message>
         <source>Enthalpy</source>
         <translation>Enthalpie</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a settings file of Quantora</source>
+        <translation>%1 ist größer als eine Einstellungsdatei von Quantora</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another program (%2)</source>
+        <translation>%1 ist von einem anderen Programm gesperrt (%2)</translation>
     </message>
 </context>
 <context>
@@ -741,26 +762,7 @@ moment</translation>
     </message>
     <message>
         <source>Back To Main Menu</source>
-        <translation>Zurück zum Hauptmenü</translation>
-    </message>
-</context>
-<context>
-    <name>quantora::settings_file</name>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 ist keine reguläre Datei</translation>
-    </message>
-    <message>
-        <source>%1 is larger than a settings file of Quantora</source>
-        <translation>%1 ist größer als eine Einstellungsdatei von Quantora</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>%1 is locked by another program (%2)</source>
-        <translation>%1 ist von einem anderen Programm gesperrt (%2)</translation>
+        <translation>Zum Hauptmenü</translation>
     </message>
 </context>
 </TS>

@@ -87,7 +87,9 @@ métrico</translation>
     </message>
     <message>
         <source>Kinematic Viscosity</source>
-        <translation>Visco­sidad cinemá­tica</translation>
+        <translation>Visco-
+sidad
+cinemática</translation>
     </message>
     <message>
         <source>Density Of Heat Flow Rate</source>
@@ -99,7 +101,9 @@ métrico</translation>
     </message>
     <message>
         <source> Molar Concentration</source>
-        <translation> Concentración molar</translation>
+        <translation>Concen-
+tración
+molar</translation>
     </message>
     <message>
         <source>Ideal Gas Constant</source>
@@ -356,6 +360,25 @@ métrico</translation>
     <message>
         <source>Enthalpy</source>
         <translation>Entalpía</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a settings file of Quantora</source>
+        <translation>%1 es más grande que un archivo de configuración de Quantora</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another program (%2)</source>
+        <translation>%1 está bloqueado por otro programa (%2)</translation>
     </message>
 </context>
 <context>
@@ -742,26 +765,7 @@ métrico</translation>
     </message>
     <message>
         <source>Back To Main Menu</source>
-        <translation>Volver al menú principal</translation>
-    </message>
-</context>
-<context>
-    <name>quantora::settings_file</name>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 no es un archivo normal</translation>
-    </message>
-    <message>
-        <source>%1 is larger than a settings file of Quantora</source>
-        <translation>%1 es más grande que un archivo de configuración de Quantora</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>No se puede escribir %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 is locked by another program (%2)</source>
-        <translation>%1 está bloqueado por otro programa (%2)</translation>
+        <translation>Al menú principal</translation>
     </message>
 </context>
 </TS>

@@ -78,7 +78,8 @@
     <message>
         <source>Density</source>
         <translation>Masse
-volumique</translation>
+volu-
+mique</translation>
     </message>
     <message>
         <source>Dynamic Viscosity</source>
@@ -355,6 +356,25 @@ volumique</translation>
     <message>
         <source>Enthalpy</source>
         <translation>Enthalpie</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a settings file of Quantora</source>
+        <translation>%1 est plus grand qu’un fichier de paramètres de Quantora</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another program (%2)</source>
+        <translation>%1 est verrouillé par un autre programme (%2)</translation>
     </message>
 </context>
 <context>
@@ -741,26 +761,7 @@ volumique</translation>
     </message>
     <message>
         <source>Back To Main Menu</source>
-        <translation>Retour au menu principal</translation>
-    </message>
-</context>
-<context>
-    <name>quantora::settings_file</name>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 n’est pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>%1 is larger than a settings file of Quantora</source>
-        <translation>%1 est plus grand qu’un fichier de paramètres de Quantora</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>%1 is locked by another program (%2)</source>
-        <translation>%1 est verrouillé par un autre programme (%2)</translation>
+        <translation>Au menu principal</translation>
     </message>
 </context>
 </TS>

@@ -69,7 +69,9 @@
     </message>
     <message>
         <source>Volume FlowRate</source>
-        <translation>Vazão volumétrica</translation>
+        <translation>Vazão
+volu-
+métrica</translation>
     </message>
     <message>
         <source>Ideal Gas Volume</source>
@@ -78,7 +80,8 @@
     <message>
         <source>Density</source>
         <translation>Massa
-específica</translation>
+especí-
+fica</translation>
     </message>
     <message>
         <source>Dynamic Viscosity</source>
@@ -355,6 +358,25 @@ específica</translation>
     <message>
         <source>Enthalpy</source>
         <translation>Entalpia</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a settings file of Quantora</source>
+        <translation>%1 é maior que um arquivo de configurações do Quantora</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Não é possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is locked by another program (%2)</source>
+        <translation>%1 está bloqueado por outro programa (%2)</translation>
     </message>
 </context>
 <context>
@@ -741,26 +763,7 @@ específica</translation>
     </message>
     <message>
         <source>Back To Main Menu</source>
-        <translation>Voltar ao menu principal</translation>
-    </message>
-</context>
-<context>
-    <name>quantora::settings_file</name>
-    <message>
-        <source>%1 is not a regular file</source>
-        <translation>%1 não é um arquivo comum</translation>
-    </message>
-    <message>
-        <source>%1 is larger than a settings file of Quantora</source>
-        <translation>%1 é maior que um arquivo de configurações do Quantora</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>Não é possível gravar %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 is locked by another program (%2)</source>
-        <translation>%1 está bloqueado por outro programa (%2)</translation>
+        <translation>Ao menu principal</translation>
     </message>
 </context>
 </TS>
