@@ -33,31 +33,48 @@ public:
     }
 };
 
-// The one notification of the program, made on first use.
+// Each announcement is a notification of its own: a screen reader that keeps
+// what it once read of an object (Orca 48 does) would otherwise say the text
+// before. The one before stays until the next, for a reader slow to ask.
+struct Notifications {
+    Notification *previous = nullptr;
+    Notification *latest = nullptr;
+};
+
+Notifications &notifications()
+{
+    static Notifications made = [] {
+        // Dropped before the application object; each interface goes with its widget.
+        qAddPostRoutine([] {
+            delete notifications().previous;
+            delete notifications().latest;
+            notifications() = {};
+        });
+        return Notifications{};
+    }();
+    return made;
+}
+
 void speak(const QString &text)
 {
-    static Notification *notification = [] {
-        auto *made = new Notification;
-        // Registered by hand, and dropped with the widget: an unshown,
-        // parentless widget is in no window's tree.
-        QAccessible::registerAccessibleInterface(new AccessibleNotification(made));
-        qAddPostRoutine([] { delete notification; });
-        return made;
-    }();
-    notification->text = text;
-    QAccessibleEvent shown(notification, QAccessible::ObjectShow);
+    Notifications &made = notifications();
+    delete made.previous;
+    made.previous = made.latest;
+    made.latest = new Notification;
+    made.latest->text = text;
+    // Registered by hand: an unshown, parentless widget is in no window's tree.
+    QAccessible::registerAccessibleInterface(new AccessibleNotification(made.latest));
+    QAccessibleEvent shown(made.latest, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }
 
 // The last result one window announced, kept as its child.
+// (A QObject that findChild finds by its type.)
 class LastResult : public QObject {
-    Q_OBJECT // findChild finds it by its type
+    Q_OBJECT
 
-        public : explicit LastResult(QWidget &window)
-        : QObject(&window)
-    {
-        setObjectName(objectNameText());
-    }
+public:
+    explicit LastResult(QWidget &window) : QObject(&window) { setObjectName(objectNameText()); }
 
     static QString objectNameText() { return QStringLiteral("lastAnnouncedResult"); }
 

@@ -79,9 +79,15 @@ def _read(getter, node):
         return None
 
 
+# Role names as AT-SPI 2.46 (Debian 12) spells them; later versions (2.56, Debian 13)
+# call some roles by shorter names. The roles, and what Qt reports, are the same.
+_OLDER_ROLE_NAMES = {"button": "push button"}
+
+
 def role(node):
     """The node's role name ("push button", "dialog", ...), or None once it has vanished."""
-    return _read(Atspi.Accessible.get_role_name, node)
+    found = _read(Atspi.Accessible.get_role_name, node)
+    return _OLDER_ROLE_NAMES.get(found, found)
 
 
 def name(node):

@@ -42,11 +42,19 @@ debug.debugLevel = debug.LEVEL_ALL
 debug.eventDebugLevel = debug.LEVEL_OFF
 debug.debugFile = open(sys.argv[1], "w", buffering=1)
 from orca import orca
-manager = orca.getSettingsManager()
-manager.activate(None, {})
-sys.path.insert(0, manager.getPrefsDir())
+if hasattr(orca, "getSettingsManager"):  # Orca 43 (Debian 12)
+    manager = orca.getSettingsManager()
+    manager.activate(None, {})
+    sys.path.insert(0, manager.getPrefsDir())
+else:  # Orca 48 (Debian 13) and later
+    from orca import settings_manager
+    manager = settings_manager.get_manager()
+    manager.activate(None, {})
+    sys.path.insert(0, manager.get_prefs_dir())
 sys.exit(orca.main())
 """
+# The line Orca logs once it listens to the accessibility bus: Orca 43's, then 48's.
+ORCA_STARTED = ("ORCA: Starting registry", "ORCA: Starting Atspi main event loop")
 
 
 def private_home(home):
@@ -95,10 +103,11 @@ class SpeechLog:
 
     def wait_for_line(self, what, contains, timeout):
         seen = []
+        wanted = (contains,) if isinstance(contains, str) else contains
 
         def probe():
             seen.append(self.read())
-            return any(contains in chunk for chunk in seen)
+            return any(line in chunk for chunk in seen for line in wanted)
 
         wait_for(what, probe, timeout)
 
@@ -147,6 +156,39 @@ def plain(line):
     return line.rstrip(".")
 
 
+# The value box's description as Orca speaks it, "Length, result 2.5".
+DESCRIBED = re.compile(r"^Length, (result .*)$")
+
+
+def announcements(lines):
+    """What was announced among spoken lines: notifications ("notification result
+    2.5" from Orca 43; Orca 48 says "notification" and the text as two lines), and
+    the value box's changed description ("Length, result 2.5"), which Qt 6.5 and
+    later send as text that Orca speaks, so that the program sends no notification
+    as well (Qt 6.4 sends it in a form Orca cannot read). The description read
+    with the box's name as it gets the focus, "result 1", is no announcement."""
+    found = []
+    lines = [plain(line) for line in lines]
+    for i, line in enumerate(lines):
+        described = DESCRIBED.match(line)
+        if line.startswith("notification "):
+            found.append(line[len("notification "):])
+        elif line == "notification" and i + 1 < len(lines):
+            found.append(lines[i + 1])
+        elif described and described.group(1) != "result 1":
+            found.append(described.group(1))
+    return found
+
+
+def announced(text):
+    return text, lambda line: announcements([line]) == [text] or plain(line) == text
+
+
+def echo(*texts):
+    """A key's echo, in one of its forms: Orca 43 names "." as "dot", Orca 48 says it."""
+    return texts[0], lambda line: any(text in plain(line) or line == text for text in texts)
+
+
 def run(program):
     home = tempfile.mkdtemp(prefix="quantora-orca-")
     env = private_home(home)
@@ -164,7 +206,7 @@ def run(program):
         started.append(subprocess.Popen(["/usr/bin/python3", "-c", ORCA_LAUNCHER, log.path], env=env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                         start_new_session=True))
-        log.wait_for_line("Orca to start", "ORCA: Starting registry", ORCA_WAIT)
+        log.wait_for_line("Orca to start", ORCA_STARTED, ORCA_WAIT)
 
         # Now and then, on a busy machine, the program's accessibility bridge
         # misses that Orca listens (its first call to the registry goes
@@ -199,31 +241,29 @@ def run(program):
         # new result once, or for a key that leaves the result as it was, only
         # the key's echo.
         steps = [
-            ("ctrl+a", "left control"),            # all of "1", selected already
-            ("2", "notification result 2"),
-            ("period", "dot"),                     # 2. is still 2
-            ("5", "notification result 2.5"),
-            ("Tab", "From unit"),                  # the from-unit list, at m
-            ("Up", "notification result 0.25"),    # 2.5 dm are 0.25 m
-            ("ctrl+shift+c", "notification Copied 0.25"),
+            ("ctrl+a", echo("left control")),       # all of "1", selected already
+            ("2", announced("result 2")),
+            ("period", echo("dot", ".")),           # 2. is still 2
+            ("5", announced("result 2.5")),
+            ("Tab", echo("From unit")),             # the from-unit list, at m
+            ("Up", announced("result 0.25")),       # 2.5 dm are 0.25 m
+            ("ctrl+shift+c", announced("Copied 0.25")),
             # A switch of factors is announced with the result it gives.
-            ("ctrl+shift+e", "notification Exact factors, result 0.25"),
+            ("ctrl+shift+e", announced("Exact factors, result 0.25")),
         ]
         spoken = []
-        for keys, expected in steps:
+        for keys, (expected, matches) in steps:
             key(keys)
-            spoken += log.wait_for_speech(repr(expected), lambda line, e=expected: e in plain(line))
+            spoken += log.wait_for_speech(repr(expected), matches)
         # A switch that the settings file cannot keep (a folder stands where its
         # lock belongs) is said to be so, once.
         os.makedirs(os.path.join(env["XDG_CONFIG_HOME"], "Quantora", "Quantora.ini.lock"))
         key("ctrl+shift+e")
-        expected = "notification Table factors (not saved), result 0.25"
-        spoken += log.wait_for_speech(repr(expected), lambda line: expected in plain(line))
-        notifications = [plain(line) for line in spoken if line.startswith("notification")]
-        check(notifications == ["notification result 2", "notification result 2.5", "notification result 0.25",
-                                "notification Copied 0.25", "notification Exact factors, result 0.25",
-                                "notification Table factors (not saved), result 0.25"],
-              "Orca's notifications: %s" % notifications)
+        expected, matches = announced("Table factors (not saved), result 0.25")
+        spoken += log.wait_for_speech(repr(expected), matches)
+        heard = announcements(spoken)
+        check(heard == ["result 2", "result 2.5", "result 0.25", "Copied 0.25", "Exact factors, result 0.25",
+                        "Table factors (not saved), result 0.25"], "Orca's announcements: %s" % heard)
     except Failure:
         # Orca's log beside the test's output, to see what it did instead.
         shutil.copy(os.path.join(home, "orca.log"), os.path.join(os.getcwd(), "orca_speech_failure.log"))
