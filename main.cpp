@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "accessibility.h"
-#include "design.h"
+#include "faces.h"
 #include "initial_screen.h"
+#include "look.h"
 #include "pictures.h"
 #include "program_options.h"
 #include "translations.h"
 
 #include <QApplication>
 
-#include <algorithm>
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -29,13 +29,7 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quantora.Quantora"));
     quantora::design::addBundledFaces(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
     quantora::design::installFontSubstitutions();
-    // Qt takes "-style NAME" with one dash or two, and "-style=NAME".
-    const bool styleGiven = std::any_of(args.begin(), args.end(), [](std::string_view arg) {
-        if (arg.starts_with("--"))
-            arg.remove_prefix(1);
-        return arg == "-style" || arg.starts_with("-style=");
-    });
-    quantora::design::installLook(styleGiven);
+    quantora::design::installLook(quantora::styleGiven(args));
     QApplication::setWindowIcon(quantora::windowIcon());
     quantora::installAccessibleInterfaces();
 

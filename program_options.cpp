@@ -40,6 +40,13 @@ bool contains(std::span<const std::string_view> names, std::string_view name)
     return std::ranges::find(names, name) != names.end();
 }
 
+// An option's name, without its leading dashes and any "=VALUE".
+std::string_view optionName(std::string_view arg)
+{
+    const std::string_view name = arg.substr(arg.starts_with("--") ? 2 : 1);
+    return name.substr(0, name.find('='));
+}
+
 // The status after an answer: 0 when it reached standard output, else 1 with
 // the reason, as quantora-cli reports it.
 int answered(std::ostream &out, std::ostream &err)
@@ -141,10 +148,8 @@ std::optional<int> answerCommandLine(std::span<const std::string_view> args, std
         }
         if (arg.size() < 2 || arg[0] != '-')
             return complain(err, "unexpected argument", arg);
-        std::string_view name = arg.substr(arg.starts_with("--") ? 2 : 1);
-        const auto equals = name.find('=');
-        const bool valueAttached = equals != std::string_view::npos;
-        name = name.substr(0, equals);
+        const std::string_view name = optionName(arg);
+        const bool valueAttached = arg.find('=') != std::string_view::npos;
         if (contains(qtOptionsWithValue, name)) {
             if (!valueAttached)
                 ++i; // the value is the next argument, whatever it looks like
@@ -153,6 +158,18 @@ std::optional<int> answerCommandLine(std::span<const std::string_view> args, std
         }
     }
     return std::nullopt;
+}
+
+bool styleGiven(std::span<const std::string_view> args)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view name = optionName(args[i]);
+        if (name == "style")
+            return true;
+        if (contains(qtOptionsWithValue, name) && args[i].find('=') == std::string_view::npos)
+            ++i; // its value
+    }
+    return false;
 }
 
 } // namespace quantora

@@ -17,6 +17,10 @@ namespace quantora {
 // options from the unchanged arguments. args excludes the program name.
 std::optional<int> answerCommandLine(std::span<const std::string_view> args, std::ostream &out, std::ostream &err);
 
+// Whether the arguments that answerCommandLine let through name a style for Qt
+// (-style NAME, --style=NAME, ...).
+bool styleGiven(std::span<const std::string_view> args);
+
 // Qt's scaling and font settings from the environment that would break the
 // windows' drawing (a scale factor of zero, below zero, not a number, or far
 // out of any screen's range) are removed before Qt reads them, each with one

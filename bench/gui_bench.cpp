@@ -10,7 +10,7 @@
 //   gui_bench startup     process start until the About box is shown (runs itself as a child)
 //   gui_bench memory      peak memory of a session that opens every quantity once (as a child)
 #include "catalogue.h"
-#include "design.h"
+#include "faces.h"
 #include "initial_screen.h"
 #include "picture_widgets.h"
 #include "pictures.h"

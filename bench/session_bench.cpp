@@ -6,7 +6,7 @@
 // Xvfb in scripts/startup-floor). Links no test library, so that its memory is
 // the program's.
 #include "catalogue.h"
-#include "design.h"
+#include "faces.h"
 #include "initial_screen.h"
 #include "picture_widgets.h"
 #include "pictures.h"

@@ -2,7 +2,6 @@
 #include "accessibility.h"
 
 #include "accessible_text_box.h"
-#include "constants_sheet.h"
 #include "modal_gate.h"
 #include "picture_widgets.h"
 #include "quantity.h"
@@ -10,13 +9,10 @@
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
-#include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
-
-#include <algorithm>
 
 namespace quantora {
 
@@ -24,8 +20,9 @@ namespace {
 
 // Runs a control's click once the accessibility client's call has returned, as
 // a push button's press does: a click may open a modal window, whose event loop
-// must not run inside the call. A modal window that opened meanwhile (a second
-// press queued behind the first) still blocks it then.
+// must not run inside the call. Whether a modal window blocks the control is
+// asked then, when the click would take effect, so that a press queued behind
+// one that opened a modal window is refused too.
 template <typename Control, typename Click> void clickLater(Control *control, Click click)
 {
     QTimer::singleShot(0, control, [control = QPointer<Control>(control), click] {
@@ -52,7 +49,7 @@ QString withoutMnemonic(const QString &caption)
 // A push button: pressed by its press action, named by its caption.
 class AccessiblePushButton : public GatedAccessibleWidget {
 public:
-    explicit AccessiblePushButton(QAbstractButton *button) : GatedAccessibleWidget(button, QAccessible::Button) {}
+    explicit AccessiblePushButton(QWidget *button) : GatedAccessibleWidget(button, QAccessible::Button) {}
 
     QString text(QAccessible::Text t) const override
     {
@@ -76,8 +73,7 @@ public:
     {
         if (actionName != pressAction())
             return GatedAccessibleWidget::doAction(actionName);
-        if (button()->isEnabled() && !blockedByModalWindow(*button()))
-            clickLater(button(), &QAbstractButton::click);
+        clickLater(button(), &QAbstractButton::click);
     }
 
 private:
@@ -88,7 +84,7 @@ private:
 // it, otherwise a plain graphic.
 class AccessiblePicture : public GatedAccessibleWidget {
 public:
-    explicit AccessiblePicture(ClickableWidget *picture) : GatedAccessibleWidget(picture) {}
+    explicit AccessiblePicture(QWidget *picture) : GatedAccessibleWidget(picture) {}
 
     QAccessible::Role role() const override
     {
@@ -107,128 +103,20 @@ public:
     {
         if (actionName != pressAction() || !picture()->isKeyboardButton())
             return GatedAccessibleWidget::doAction(actionName);
-        if (!blockedByModalWindow(*picture()))
-            clickLater(picture(), &ClickableWidget::clicked);
+        clickLater(picture(), &ClickableWidget::clicked);
     }
 
 private:
     ClickableWidget *picture() const { return static_cast<ClickableWidget *>(widget()); }
 };
 
-// A window whose hidden controls (the lists and labels that only carry data
-// between windows) are left out: a screen reader never meets them.
-class AccessibleWindow : public QAccessibleWidget {
-public:
-    AccessibleWindow(QWidget *window, QAccessible::Role role) : QAccessibleWidget(window, role) {}
-
-    int childCount() const override { return int(shownChildren().size()); }
-
-    QAccessibleInterface *child(int index) const override
-    {
-        const QList<QWidget *> children = shownChildren();
-        return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children.at(index))
-                                                     : nullptr;
-    }
-
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        return child ? int(shownChildren().indexOf(child->object())) : -1;
-    }
-
-private:
-    QList<QWidget *> shownChildren() const
-    {
-        QList<QWidget *> children;
-        for (QObject *object : widget()->children()) {
-            auto *child = qobject_cast<QWidget *>(object);
-            if (child && !child->isWindow() && !child->isHidden() && !child->inherits("quantora::FocusRing"))
-                children.append(child);
-        }
-        return children;
-    }
-};
-
-// The painted constants sheet, read as text: the ten constants, one a line.
-// The text can be read but has no caret and no selection.
-class AccessibleConstantsSheet : public QAccessibleWidget, public QAccessibleTextInterface {
-public:
-    explicit AccessibleConstantsSheet(QWidget *sheet)
-        : QAccessibleWidget(sheet, QAccessible::StaticText), m_text(constants_sheet::plainText())
-    {
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Name ? QCoreApplication::translate("quantora::ConstantsSheetWidget", "Constants")
-                                      : QAccessibleWidget::text(t);
-    }
-
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QString text(int startOffset, int endOffset) const override
-    {
-        if (endOffset < 0 || endOffset > m_text.size())
-            endOffset = int(m_text.size());
-        startOffset = std::clamp(startOffset, 0, endOffset);
-        return m_text.mid(startOffset, endOffset - startOffset);
-    }
-    int characterCount() const override { return int(m_text.size()); }
-
-    void selection(int, int *startOffset, int *endOffset) const override { *startOffset = *endOffset = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint &) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int, int *startOffset, int *endOffset) const override
-    {
-        *startOffset = 0;
-        *endOffset = characterCount();
-        return {};
-    }
-
-private:
-    const QString m_text;
-};
-
-QAccessibleInterface *quantoraAccessible(const QString &className, QObject *object)
-{
-    auto *widget = qobject_cast<QWidget *>(object);
-    if (!widget)
-        return nullptr;
-    if (className == QLatin1String("QLineEdit"))
-        return accessibleTextBox(static_cast<QLineEdit *>(widget));
-    if (className == QLatin1String("QPushButton"))
-        return new AccessiblePushButton(static_cast<QPushButton *>(widget));
-    if (className == QLatin1String("quantora::ClickableWidget"))
-        return new AccessiblePicture(static_cast<ClickableWidget *>(widget));
-    if (className == QLatin1String("quantora::InitialScreen"))
-        return new AccessibleWindow(widget, QAccessible::Window);
-    if (className == QLatin1String("quantora::TheDisplayScreen"))
-        return new AccessibleWindow(widget, QAccessible::Dialog);
-    if (className == QLatin1String("quantora::ConstantsSheetWidget"))
-        return new AccessibleConstantsSheet(widget);
-    return nullptr;
-}
-
 } // namespace
 
 void installAccessibleInterfaces()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(quantoraAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installAccessibleInterface<QLineEdit, accessibleTextBox>();
+    installAccessibleInterface<QPushButton, newAccessible<AccessiblePushButton>>();
+    installAccessibleInterface<ClickableWidget, newAccessible<AccessiblePicture>>();
 }
 
 QString accessibleQuantityName(const QuantityDef &quantity)

@@ -53,7 +53,7 @@ class AccessibleTextBox : public GatedAccessibleWidget,
                           public QAccessibleTextInterface,
                           public QAccessibleEditableTextInterface {
 public:
-    explicit AccessibleTextBox(QLineEdit *box) : GatedAccessibleWidget(box, QAccessible::EditableText) {}
+    explicit AccessibleTextBox(QWidget *box) : GatedAccessibleWidget(box, QAccessible::EditableText) {}
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
@@ -233,7 +233,7 @@ private:
 
 } // namespace
 
-QAccessibleInterface *accessibleTextBox(QLineEdit *box)
+QAccessibleInterface *accessibleTextBox(QWidget *box)
 {
     return new AccessibleTextBox(box);
 }

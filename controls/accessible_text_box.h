@@ -4,14 +4,14 @@
 #include <optional>
 
 class QAccessibleInterface;
-class QLineEdit;
+class QWidget;
 
 namespace quantora {
 
 // A one-line text box as an accessibility client reads and edits it: its text
 // can be read, and set, edited, selected and given the caret as the keyboard
 // does, but not while a modal window blocks it, and only within the text.
-QAccessibleInterface *accessibleTextBox(QLineEdit *box);
+QAccessibleInterface *accessibleTextBox(QWidget *box);
 
 // Offsets into a text of `length` characters as a client gives them, in
 // AT-SPI's conventions: an end of -1 is the end of the text, and a range given

@@ -1,12 +1,50 @@
 // SPDX-License-Identifier: MIT
 #include "focus_ring.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QImage>
 #include <QPainter>
 
 namespace quantora {
+
+namespace {
+
+class WindowWithoutRing : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    int childCount() const override { return int(controls().size()); }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<QWidget *> found = controls();
+        return index >= 0 && index < found.size() ? QAccessible::queryAccessibleInterface(found.at(index)) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child ? int(controls().indexOf(child->object())) : -1;
+    }
+
+private:
+    QList<QWidget *> controls() const
+    {
+        QList<QWidget *> found = widget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        found.removeIf(
+            [](const QWidget *control) { return control->isWindow() || qobject_cast<const FocusRing *>(control); });
+        return found;
+    }
+};
+
+} // namespace
+
+QAccessibleInterface *accessibleWithoutRing(QWidget *window)
+{
+    return new WindowWithoutRing(window, qobject_cast<QDialog *>(window) ? QAccessible::Dialog : QAccessible::Window);
+}
 
 FocusRing::FocusRing(QWidget &window) : QWidget(&window)
 {

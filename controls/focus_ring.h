@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QAccessible>
 #include <QPointer>
 #include <QWidget>
 
@@ -35,5 +36,10 @@ private:
 
     QPointer<QWidget> m_control;
 };
+
+// The accessible interface of a window (a dialog where it is a QDialog) whose
+// ring is none of its accessible children: the ring only draws where the focus
+// is, which the focused control itself tells a screen reader.
+QAccessibleInterface *accessibleWithoutRing(QWidget *window);
 
 } // namespace quantora

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "picture_above_caption_button.h"
 
-#include "design.h"
+#include "look.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

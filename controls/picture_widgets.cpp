@@ -4,37 +4,9 @@
 #include "pictures.h"
 
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace quantora {
-
-namespace {
-
-// A click is a left press and release both inside the control.
-bool isClickRelease(const QWidget &widget, const QMouseEvent &event)
-{
-    return event.button() == Qt::LeftButton && widget.rect().contains(event.position().toPoint());
-}
-
-} // namespace
-
-void ClickableWidget::mousePressEvent(QMouseEvent *event)
-{
-    event->accept();
-}
-
-void ClickableWidget::mouseReleaseEvent(QMouseEvent *event)
-{
-    event->accept();
-    if (isClickRelease(*this, *event))
-        emit clicked();
-}
-
-void ClickableWidget::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    event->accept();
-}
 
 void ClickableWidget::keyPressEvent(QKeyEvent *event)
 {
@@ -102,23 +74,6 @@ void StretchedImage::paintEvent(QPaintEvent *)
     QPainter painter(this);
     paintPicture(painter, m_pictureName, rect());
     paintFocusFrame(painter);
-}
-
-void ClickableLabel::mousePressEvent(QMouseEvent *event)
-{
-    event->accept();
-}
-
-void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
-{
-    event->accept();
-    if (isClickRelease(*this, *event))
-        emit clicked();
-}
-
-void ClickableLabel::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    event->accept();
 }
 
 } // namespace quantora

@@ -3,18 +3,38 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QWidget>
 
 namespace quantora {
 
-// A control that reports a mouse click (a left press and release inside it)
-// and swallows double-clicks, so that they never reach the window behind it.
-// Given a Tab focus policy it is a button for the keyboard too: Enter and
-// Space click it, and it shows a focus frame while it has the focus.
-class ClickableWidget : public QWidget {
+// A control that takes every mouse press, release and double-click, so that
+// none reaches the window behind it, and tells of a click: a left press and
+// release both inside it.
+template <typename Control> class TakesClicks : public Control {
+public:
+    using Control::Control;
+
+protected:
+    virtual void mouseClicked() = 0;
+
+    void mousePressEvent(QMouseEvent *event) override { event->accept(); }
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        event->accept();
+        if (event->button() == Qt::LeftButton && this->rect().contains(event->position().toPoint()))
+            mouseClicked();
+    }
+    void mouseDoubleClickEvent(QMouseEvent *event) override { event->accept(); }
+};
+
+// A control that reports a mouse click. Given a Tab focus policy it is a
+// button for the keyboard too: Enter and Space click it, and it shows a focus
+// frame while it has the focus.
+class ClickableWidget : public TakesClicks<QWidget> {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
+    using TakesClicks::TakesClicks;
 
     // Whether the keyboard reaches it (and a screen reader calls it a button).
     bool isKeyboardButton() const { return focusPolicy() & Qt::TabFocus; }
@@ -23,9 +43,7 @@ signals:
     void clicked();
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseClicked() override { emit clicked(); }
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -67,19 +85,17 @@ private:
     QString m_pictureName;
 };
 
-// A label that reports a mouse click and swallows double-clicks.
-class ClickableLabel : public QLabel {
+// A label that reports a mouse click.
+class ClickableLabel : public TakesClicks<QLabel> {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    using TakesClicks::TakesClicks;
 
 signals:
     void clicked();
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseClicked() override { emit clicked(); }
 };
 
 } // namespace quantora

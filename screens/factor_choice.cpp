@@ -3,11 +3,13 @@
 
 #include "settings_file.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QLabel>
 
 #include <optional>
 
-namespace quantora::factor_choice {
+namespace quantora {
 
 namespace {
 
@@ -29,8 +31,8 @@ Session &session()
     return current;
 }
 
-} // namespace
-
+// Nothing saved, or anything but a value that saveFactorSet writes, is the
+// table's factors.
 FactorSet savedFactorSet()
 {
     if (session().unsavedChoice)
@@ -46,25 +48,60 @@ void saveFactorSet(FactorSet factors)
     session().unsavedReason = problem.value_or(QString());
 }
 
-QString unsavedReason()
-{
-    if (session().unsavedReason.isEmpty())
-        return {};
-    return QCoreApplication::translate("quantora::FactorChoice", "Not saved for the next start: %1")
-        .arg(session().unsavedReason);
-}
-
-QString factorSetName(FactorSet factors)
+QString factorsName(FactorSet factors)
 {
     return factors == FactorSet::Exact ? QCoreApplication::translate("quantora::TheDisplayScreen", "Exact factors")
                                        : QCoreApplication::translate("quantora::TheDisplayScreen", "Table factors");
 }
 
-QString notSavedNote()
+// The factors' name and, while the choice is not kept, "(not saved)" after it.
+QString nameWithNote(FactorSet factors, QChar separator)
 {
     if (session().unsavedReason.isEmpty())
-        return {};
-    return QCoreApplication::translate("quantora::FactorChoice", "(not saved)", "after the factors' name");
+        return factorsName(factors);
+    return factorsName(factors) + separator +
+           QCoreApplication::translate("quantora::FactorChoice", "(not saved)", "after the factors' name");
 }
 
-} // namespace quantora::factor_choice
+} // namespace
+
+FactorChoice::FactorChoice(QWidget &window, QLabel &label)
+    : QObject(&window), m_factors(savedFactorSet()), m_label(label),
+      m_action(new QAction(QCoreApplication::translate("quantora::TheDisplayScreen", "Exact Factors"), &window))
+{
+    m_action->setObjectName(QStringLiteral("exactFactors"));
+    m_action->setCheckable(true);
+    m_action->setChecked(m_factors == FactorSet::Exact);
+    m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    m_action->setShortcutContext(Qt::WindowShortcut);
+    connect(m_action, &QAction::toggled, this, &FactorChoice::choose);
+    window.addAction(m_action);
+    show();
+}
+
+QString FactorChoice::name() const
+{
+    return factorsName(m_factors);
+}
+
+void FactorChoice::choose(bool exact)
+{
+    const FactorSet factors = exact ? FactorSet::Exact : FactorSet::Table;
+    if (factors == m_factors)
+        return;
+    m_factors = factors;
+    saveFactorSet(factors);
+    show();
+    emit changed(nameWithNote(factors, u' '));
+}
+
+void FactorChoice::show()
+{
+    m_label.setText(nameWithNote(m_factors, u'\n'));
+    m_label.setToolTip(session().unsavedReason.isEmpty()
+                           ? QString()
+                           : QCoreApplication::translate("quantora::FactorChoice", "Not saved for the next start: %1")
+                                 .arg(session().unsavedReason));
+}
+
+} // namespace quantora

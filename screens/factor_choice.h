@@ -3,32 +3,41 @@
 
 #include "quantity.h"
 
+#include <QObject>
 #include <QString>
 
-namespace quantora::factor_choice {
+class QAction;
+class QLabel;
+class QWidget;
 
-// The factors the conversion screen converts by, as the user last chose them:
-// as kept in the user's configuration folder, or as chosen in this session
-// where the file could not keep it.
-// Nothing saved, or anything but a value that saveFactorSet writes, is the
-// table's factors.
-FactorSet savedFactorSet();
+namespace quantora {
 
-// Keeps the choice for the rest of the session and, where the settings file
-// allows, for the next start. Only a choice the user makes is written; a
-// session that never changes it writes nothing.
-void saveFactorSet(FactorSet factors);
+// The choice of factors on a conversion screen: the checkable "Exact Factors"
+// action, which Ctrl+Shift+E triggers anywhere in the window, and the label
+// that names the factors in use ("Table factors" or "Exact factors"), with
+// "(not saved)" below while the settings file cannot keep the choice, and why
+// in its tooltip. The choice holds for the session and, where the settings file
+// allows, for the next start; only a choice the user makes is written.
+class FactorChoice : public QObject {
+    Q_OBJECT
+public:
+    FactorChoice(QWidget &window, QLabel &label);
 
-// Why the session's choice is not kept for the next start, naming the file so
-// that the user can mend it; empty when it is kept.
-QString unsavedReason();
+    FactorSet factors() const { return m_factors; }
+    QString name() const; // of the factors in use
+    QAction *action() const { return m_action; }
 
-// What the screen shows, says and lets the user choose: "Table factors" or
-// "Exact factors".
-QString factorSetName(FactorSet factors);
+signals:
+    // The factors in use changed; `name` says to which, as it is spoken.
+    void changed(const QString &name);
 
-// "(not saved)" while the session's choice is not kept for the next start,
-// else empty: it follows the factors' name wherever that is shown or spoken.
-QString notSavedNote();
+private:
+    void choose(bool exact);
+    void show();
 
-} // namespace quantora::factor_choice
+    FactorSet m_factors;
+    QLabel &m_label;
+    QAction *m_action;
+};
+
+} // namespace quantora

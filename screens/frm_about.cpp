@@ -2,17 +2,23 @@
 #include "frm_about.h"
 
 #include "app_identity.h"
-#include "design.h"
+#include "faces.h"
 #include "keyboard_focus.h"
+#include "look.h"
 #include "picture_widgets.h"
 #include "start_sys_info.h"
 #include "system_registry.h"
+#include "twips.h"
+#include "window_placement.h"
 
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <string>
 #include <string_view>
@@ -27,11 +33,9 @@ const QColor lineWhite{255, 255, 255};
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry, qreal points)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
+    auto *label = design::place(new QLabel(text, parent), name, geometry);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(geometry);
     label->setFont(design::font(QStringLiteral("MS Sans Serif"), points));
     design::setBackground(*label, design::windowBackground);
     design::setTextColour(*label, Qt::black);
@@ -40,11 +44,33 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect 
 
 QWidget *makeLine(QWidget *parent, const char *name, QRect geometry, const QColor &colour)
 {
-    auto *line = new QWidget(parent);
-    line->setObjectName(QLatin1String(name));
-    line->setGeometry(geometry);
+    auto *line = design::place(new QWidget(parent), name, geometry);
     design::setBackground(*line, colour);
     return line;
+}
+
+// Makes a button's caption keep the room inside the button that the style
+// gives every button's caption: where the caption is too wide for the button's
+// fixed width in its font, the font shrinks in quarter points until it fits.
+void keepCaptionPadding(QPushButton &button)
+{
+    // The style's room around a caption, measured on one wider than any minimum
+    // width the style gives a button.
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    if (button.autoDefault())
+        option.features |= QStyleOptionButton::AutoDefaultButton;
+    constexpr int wide = 1000;
+    const QSize contents(wide, button.fontMetrics().height());
+    const int padding =
+        button.style()->sizeFromContents(QStyle::CT_PushButton, &option, contents, &button).width() - wide;
+
+    // Without its access-key marks ("&&" counts one too many, which errs on the roomy side).
+    const QString caption = button.text().remove(u'&');
+    QFont font = button.font();
+    while (QFontMetricsF(font).horizontalAdvance(caption) + padding > button.width() && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    button.setFont(font);
 }
 
 // The lookup's text is UTF-8 on every system (the Windows registry is read in UTF-16).
@@ -118,26 +144,21 @@ void frmAbout::createControls()
     makeLine(this, "Line1_0", QRect(design::px(105), lineTop, lineEnd - design::px(105) + 1, 2), lineWhite);
     lblVersion = makeLabel(this, "lblVersion", QStringLiteral("V"), design::rect(2640, 1200, 2445, 225), 9.75);
 
-    picIcon = new PictureBox(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setGeometry(design::rect(360, 240, 1305, 1290));
+    picIcon = design::place(new PictureBox(this), "picIcon", design::rect(360, 240, 1305, 1290));
     design::setBackground(*picIcon, design::windowBackground);
     // The box holds the logo at its own size, anchored at its top-left corner;
     // that corner of the logo is empty, so the box shows only its background
     // and needs no picture.
 
-    cmdOK = new QPushButton(tr("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(design::rect(2760, 3000, 1260, 465));
+    cmdOK = design::place(new QPushButton(tr("OK"), this), "cmdOK", design::rect(2760, 3000, 1260, 465));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::accept);
 
-    cmdSysInfo = new QPushButton(tr("&System Info..."), this);
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo->setGeometry(design::rect(4260, 3000, 1245, 465));
+    cmdSysInfo =
+        design::place(new QPushButton(tr("&System Info..."), this), "cmdSysInfo", design::rect(4260, 3000, 1245, 465));
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
     // The longer caption sets the font of both buttons, which share the window's.
-    design::keepCaptionPadding(*cmdSysInfo);
+    keepCaptionPadding(*cmdSysInfo);
     cmdOK->setFont(cmdSysInfo->font());
 
     // The picture box shows nothing and does nothing: it takes no focus.

@@ -3,11 +3,14 @@
 
 #include "app_identity.h"
 #include "constants_sheet_widget.h"
-#include "design.h"
+#include "faces.h"
 #include "keyboard_focus.h"
+#include "look.h"
 #include "picture_above_caption_button.h"
 #include "picture_widgets.h"
 #include "pictures.h"
+#include "twips.h"
+#include "window_placement.h"
 
 #include <QTimer>
 
@@ -24,17 +27,11 @@ frmConstants::frmConstants(QWidget *parent) : QDialog(parent)
     design::placeClientArea(*this, 1545, 1935);
 
     // Back to front: the sheet, the logo over its title row's left end, the button.
-    auto *sheet = new ConstantsSheetWidget(this);
-    sheet->setObjectName(QStringLiteral("Image1"));
-    sheet->setGeometry(design::rect(0, 0, 9660, 7665));
-
-    auto *logo = new StretchedImage(QStringLiteral("logo"), this);
-    logo->setObjectName(QStringLiteral("Image2"));
-    logo->setGeometry(design::rect(0, 0, 1905, 1200));
-
-    m_okButton = new PictureAboveCaptionButton(tr("Back To Main Menu"), pictureIcon(QStringLiteral("back")), this);
-    m_okButton->setObjectName(QStringLiteral("OKButton"));
-    m_okButton->setGeometry(design::rect(7200, 120, 2295, 1095));
+    design::place(new ConstantsSheetWidget(this), "Image1", design::rect(0, 0, 9660, 7665));
+    design::place(new StretchedImage(QStringLiteral("logo"), this), "Image2", design::rect(0, 0, 1905, 1200));
+    m_okButton =
+        design::place(new PictureAboveCaptionButton(tr("Back To Main Menu"), pictureIcon(QStringLiteral("back")), this),
+                      "OKButton", design::rect(7200, 120, 2295, 1095));
     m_okButton->setFont(design::font(QStringLiteral("Arial"), 12, QFont::Bold));
     m_okButton->setDefault(true);
     m_okButton->raise();

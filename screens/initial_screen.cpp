@@ -5,11 +5,14 @@
 #include "after_first_paint.h"
 #include "app_identity.h"
 #include "catalogue.h"
-#include "design.h"
+#include "faces.h"
+#include "focus_ring.h"
 #include "frm_about.h"
 #include "frm_constants.h"
 #include "keyboard_focus.h"
+#include "look.h"
 #include "main_menu_layout.h"
+#include "modal_gate.h"
 #include "picture_above_caption_button.h"
 #include "picture_widgets.h"
 #include "pictures.h"
@@ -17,11 +20,12 @@
 #include "the_display_screen.h"
 #include "titled_frame.h"
 #include "translations.h"
+#include "twips.h"
+#include "window_placement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QListWidget>
 #include <QScopeGuard>
 
 #include <algorithm>
@@ -64,12 +68,10 @@ QString utf8(const std::string &text)
 ClickableLabel *captionLabel(QWidget *parent, const QString &name, const QString &caption, const TwipsRect &rect,
                              CaptionLayout layout, const QColor &colour)
 {
-    auto *label = new ClickableLabel(caption, parent);
-    label->setObjectName(name);
+    auto *label = design::place(new ClickableLabel(caption, parent), name, toPixels(rect));
     label->setTextFormat(Qt::PlainText);
     label->setFont(design::font(QStringLiteral("Comic Sans MS"), 8.25));
     design::setTextColour(*label, colour);
-    label->setGeometry(toPixels(rect));
     switch (layout) {
     case CaptionLayout::AutoSize:
         label->adjustSize();
@@ -92,9 +94,7 @@ ClickableLabel *captionLabel(QWidget *parent, const QString &name, const QString
 
 PictureBox *pictureButton(QWidget *parent, const QString &name, const TwipsRect &rect, const QImage &picture)
 {
-    auto *button = new PictureBox(parent);
-    button->setObjectName(name);
-    button->setGeometry(toPixels(rect));
+    auto *button = design::place(new PictureBox(parent), name, toPixels(rect));
     design::setBackground(*button, design::windowBackground);
     button->setPicture(picture);
     button->setFocusPolicy(Qt::TabFocus);
@@ -105,6 +105,7 @@ PictureBox *pictureButton(QWidget *parent, const QString &name, const TwipsRect 
 
 InitialScreen::InitialScreen(QWidget *parent, Controls controls) : QWidget(parent)
 {
+    installAccessibleInterface<InitialScreen, accessibleWithoutRing>();
     setObjectName(QStringLiteral("InitialScreen"));
     installSameWindowDoubleClicks();
     installKeyboardBehaviour();
@@ -124,9 +125,8 @@ void InitialScreen::buildControls()
     setWindowIcon(quantora::windowIcon());
 
     // The logo first, so that Frame2 is drawn over its left edge where they overlap.
-    m_image1 = new StretchedImage(QStringLiteral("logo"), this);
-    m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setGeometry(design::rect(6360, 3480, 3600, 3360));
+    m_image1 =
+        design::place(new StretchedImage(QStringLiteral("logo"), this), "Image1", design::rect(6360, 3480, 3600, 3360));
     connect(m_image1, &StretchedImage::clicked, this, &InitialScreen::showAboutBox);
     // The logo is a button for the keyboard too, the last stop of the Tab order.
     m_image1->setFocusPolicy(Qt::TabFocus);
@@ -136,10 +136,11 @@ void InitialScreen::buildControls()
     TabStops tabStops;
     buildQuantityEntries(tabStops);
     buildOtherControls(tabStops);
-    // Keyboard focus moves in the design's tab order.
+    // Keyboard focus moves in the design's tab order, and starts at its first stop.
     for (auto it = tabStops.begin(); std::next(it) != tabStops.end(); ++it)
         setTabOrder(it->second, std::next(it)->second);
     setTabOrder(tabStops.rbegin()->second, m_image1);
+    tabStops.begin()->second->setFocus();
     moveFocusWithArrows(*this);
 }
 
@@ -148,9 +149,9 @@ InitialScreen::~InitialScreen() = default;
 void InitialScreen::buildFrames()
 {
     for (const FrameLayout &layout : frameLayouts) {
-        auto *frame = new TitledFrame(catalogueText("Frame", std::string(frameCaption(layout.frame))), this);
-        frame->setObjectName(utf8(std::string(frameName(layout.frame))));
-        frame->setGeometry(toPixels(layout.rect));
+        auto *frame =
+            design::place(new TitledFrame(catalogueText("Frame", std::string(frameCaption(layout.frame))), this),
+                          utf8(std::string(frameName(layout.frame))), toPixels(layout.rect));
         frame->setFont(design::font(QStringLiteral("Comic Sans MS"), 12));
         design::setBackground(*frame, design::windowBackground);
         design::setTextColour(*frame, frameTitleColour);
@@ -161,7 +162,7 @@ void InitialScreen::buildFrames()
 void InitialScreen::buildQuantityEntries(TabStops &tabStops)
 {
     const QColor black = Qt::black;
-    const QColor windowText = design::palette().color(QPalette::WindowText);
+    const QColor windowText = design::plainQtPalette().color(QPalette::WindowText);
     for (const QuantityDef &q : catalogue()) {
         const QuantityDef *quantity = &q;
         const MenuEntryLayout *entry = menuEntryLayout(q);
@@ -193,22 +194,12 @@ void InitialScreen::buildOtherControls(TabStops &tabStops)
     connect(constantsLabel, &ClickableLabel::clicked, constants, &PictureBox::clicked);
     tabStops[69] = constants;
 
-    m_endProgram = new PictureAboveCaptionButton(tr("Exit Program"), pictureIcon(QStringLiteral("exit")), this);
-    m_endProgram->setObjectName(QStringLiteral("EndProgram"));
+    m_endProgram =
+        design::place(new PictureAboveCaptionButton(tr("Exit Program"), pictureIcon(QStringLiteral("exit")), this),
+                      "EndProgram", design::rect(7080, 120, 2775, 1215));
     m_endProgram->setFont(design::font(QStringLiteral("Comic Sans MS"), 12));
-    m_endProgram->setGeometry(design::rect(7080, 120, 2775, 1215));
     connect(m_endProgram, &QPushButton::clicked, this, &InitialScreen::EndProgram_Click);
     tabStops[15] = m_endProgram;
-
-    // The loaded quantity's unit names and factor texts; never shown.
-    m_theList = new QListWidget(this);
-    m_theList->setObjectName(QStringLiteral("TheList"));
-    m_theList->setGeometry(design::rect(6840, 3720, 975, 255));
-    m_theList->hide();
-    m_theValue = new QListWidget(this);
-    m_theValue->setObjectName(QStringLiteral("TheValue"));
-    m_theValue->setGeometry(design::rect(6840, 4200, 855, 255));
-    m_theValue->hide();
 }
 
 void InitialScreen::load()
@@ -225,54 +216,18 @@ void InitialScreen::load()
 
 bool InitialScreen::windowOpenOverMenu() const
 {
-    return m_displayScreen || QApplication::activeModalWidget();
+    return m_displayScreen || blockedByModalWindow(*this);
 }
 
 void InitialScreen::openQuantity(const QuantityDef &quantity, const PictureBox &button)
 {
     if (windowOpenOverMenu())
         return;
-    m_theList->clear();
-    m_theValue->clear();
-    for (const UnitEntry &unit : quantity.units) {
-        m_theList->addItem(catalogueText("Unit", unit.name));
-        m_theValue->addItem(utf8(unit.factorText));
-    }
-    m_theList->setCurrentRow(quantity.defaultUnit);
-
     // A new conversion screen for every opening: nothing carries over. It
     // belongs to this call, so nothing else can free it while it is shown.
-    TheDisplayScreen screen(quantity);
+    TheDisplayScreen screen(quantity, button.picture());
     m_displayScreen = &screen;
     const auto forget = qScopeGuard([this] { m_displayScreen = nullptr; });
-    screen.ConversionPcr()->setPicture(button.picture());
-    // The title word goes in front of the title, where another language may put it elsewhere.
-    screen.lblTitle()->setText(tr("%1%2", "a quantity's title word, then the conversion screen's title")
-                                   .arg(catalogueText("Title", quantity.titleWord), screen.lblTitle()->text()));
-    if (!quantity.note.empty())
-        screen.lblNote()->setText(catalogueText("Note", quantity.note));
-    if (quantity.mode == ConversionMode::Temperature)
-        screen.Temperature()->setText(QStringLiteral("T"));
-    screen.setQuantityName(accessibleQuantityName(quantity));
-
-    FillInList();
-}
-
-void InitialScreen::FillInList()
-{
-    if (!m_displayScreen)
-        return; // only an opening has a screen to fill
-    TheDisplayScreen &screen = *m_displayScreen;
-    const int count = m_theList->count();
-    for (int i = 0; i < count; ++i) {
-        screen.InitialValueList()->addItem(m_theList->item(i)->text());
-        screen.FinalValueList()->addItem(m_theList->item(i)->text());
-        screen.TheValue()->addItem(m_theValue->item(i)->text());
-    }
-    // Each selection runs that list's click handling at once: the from-unit
-    // first, then the to-unit, whose result is the one the screen opens with.
-    screen.InitialValueList()->setCurrentRow(m_theList->currentRow());
-    screen.FinalValueList()->setCurrentRow(m_theList->currentRow());
     execReturningFocus(screen);
 }
 

@@ -9,7 +9,6 @@
 #include <memory>
 
 class QGroupBox;
-class QListWidget;
 class QPushButton;
 
 namespace quantora {
@@ -47,25 +46,20 @@ private:
     void buildQuantityEntries(TabStops &tabStops);
     void buildOtherControls(TabStops &tabStops);
 
-    // Whether a window the menu opened, or any modal window, is open over the
-    // menu. The menu then opens nothing more, whichever way a request arrives
-    // (a screen reader's press, a shortcut, a double-click, a queued timer).
+    // Whether a modal window blocks the menu, or the conversion screen it opened
+    // is still there (hidden, its loop not yet returned). The menu then opens
+    // nothing more, whichever way a request arrives (a screen reader's press, a
+    // shortcut, a double-click, a queued timer).
     bool windowOpenOverMenu() const;
 
-    // The loading sequence of one quantity, run by its picture and its caption.
-    // The conversion screen it makes lives until this call returns.
+    // Opens a quantity, by its picture or its caption: makes its conversion
+    // screen, which lives until this call returns, and shows it modally.
     void openQuantity(const QuantityDef &quantity, const PictureBox &button);
-    // Copies the loaded quantity from the hidden lists into the open conversion
-    // screen, selects the default unit in both of its lists and shows it
-    // modally; returns when it closes.
-    void FillInList();
     void showAboutBox();
     void CmdConstants_Click();
     void EndProgram_Click();
 
     QGroupBox *m_frames[4] = {};
-    QListWidget *m_theList = nullptr;
-    QListWidget *m_theValue = nullptr;
     QPushButton *m_endProgram = nullptr;
     StretchedImage *m_image1 = nullptr;
     TheDisplayScreen *m_displayScreen = nullptr; // the screen openQuantity owns while it runs

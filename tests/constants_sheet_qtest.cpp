@@ -5,7 +5,7 @@
 #include "constants_sheet.h"
 #include "constants_sheet_painter.h"
 #include "constants_sheet_widget.h"
-#include "design.h"
+#include "faces.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "design.h"
+#include "faces.h"
 #include "frm_about.h"
 #include "path_registry.h"
 #include "picture_widgets.h"

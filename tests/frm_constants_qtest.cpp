@@ -2,7 +2,7 @@
 // The constants screen: its layout, its one button, and a window that is kept
 // and shown again unchanged.
 #include "constants_sheet_widget.h"
-#include "design.h"
+#include "faces.h"
 #include "frm_constants.h"
 
 #include <QPointer>

@@ -3,17 +3,21 @@
 // picture and its caption, the About box, the constants screen and the end.
 #include "accessibility.h"
 #include "catalogue.h"
-#include "design.h"
+#include "faces.h"
 #include "focus_ring.h"
 #include "frm_about.h"
 #include "frm_constants.h"
 #include "initial_screen.h"
+#include "look.h"
 #include "modal_helpers.h"
 #include "picture_drawing.h"
 #include "picture_list.h"
 #include "picture_widgets.h"
 #include "pictures.h"
+#include "screen_controls.h"
 #include "the_display_screen.h"
+#include "twips.h"
+#include "window_placement.h"
 
 #include <QAccessible>
 #include <QDir>
@@ -31,6 +35,7 @@
 using namespace quantora;
 using quantora::testing::onNextModal;
 using quantora::testing::processUntil;
+using quantora::testing::ScreenControls;
 
 namespace {
 
@@ -287,6 +292,8 @@ void InitialScreenTest::programStartBuildsTheMenuWhileTheAboutBoxShows()
     QCOMPARE(menu.pos(), QPoint(design::px(1000), design::px(1000)));
     auto *temperature = menu.findChild<PictureBox *>(QStringLiteral("TemperatureCmd"));
     QCOMPARE(temperature->nextInFocusChain()->objectName(), QStringLiteral("PressureCmd"));
+    QVERIFY(QTest::qWaitForWindowActive(&menu));
+    QCOMPARE(QApplication::focusWidget(), temperature); // the first tab stop
     QVERIFY(!menu.findChild<PictureBox *>(QStringLiteral("Lengthcmd"))->picture().isNull());
     menu.hide();
 }
@@ -311,33 +318,29 @@ void InitialScreenTest::everyQuantityOpensFromItsPictureAndItsCaption()
     QVERIFY(button && label);
     QVERIFY(!button->picture().isNull());
 
-    QString title, note, mode, value, result, from, to, windowTitle;
+    QString title, note, value, result, from, to, windowTitle;
     QPoint position;
     bool samePicture = false, focusInValue = false;
-    int units = 0;
     const auto seen = onNextModal([&](QWidget *modal) {
-        auto *screen = qobject_cast<TheDisplayScreen *>(modal);
-        QVERIFY(screen);
-        title = screen->lblTitle()->text();
-        note = screen->lblNote()->text();
-        mode = screen->Temperature()->text();
-        value = screen->findChild<QLineEdit *>("InitialValueTxt")->text();
-        result = screen->findChild<QLabel *>("LblEqualTo")->text();
-        from = screen->InitialValueList()->currentItem()->text();
-        to = screen->FinalValueList()->currentItem()->text();
-        units = screen->InitialValueList()->count();
-        samePicture = screen->ConversionPcr()->picture() == button->picture();
-        position = screen->pos();
-        windowTitle = screen->windowTitle();
-        focusInValue = screen->focusWidget() == screen->findChild<QLineEdit *>("InitialValueTxt");
-        QTest::mouseClick(screen->findChild<QPushButton *>("HideLengthScreen"), Qt::LeftButton);
+        const ScreenControls screen(modal);
+        QVERIFY(screen.complete());
+        title = screen.title->text();
+        note = modal->findChild<QLabel *>("lblNote")->text();
+        value = screen.value->text();
+        result = screen.result->text();
+        from = screen.from->currentItem()->text();
+        to = screen.to->currentItem()->text();
+        samePicture = modal->findChild<PictureBox *>("ConversionPcr")->picture() == button->picture();
+        position = modal->pos();
+        windowTitle = modal->windowTitle();
+        focusInValue = modal->focusWidget() == screen.value;
+        QTest::mouseClick(screen.back, Qt::LeftButton);
     });
     QTest::mouseClick(byCaption ? static_cast<QWidget *>(label) : button, Qt::LeftButton);
 
     QVERIFY(*seen);
     QCOMPARE(title, QString::fromUtf8(expected.title));
     QCOMPARE(note, QString::fromUtf8(expected.note));
-    QCOMPARE(mode, expected.temperature ? QStringLiteral("T") : QStringLiteral("F"));
     QCOMPARE(value, QStringLiteral("1"));
     QCOMPARE(result, expected.temperature ? QStringLiteral("1") : QStringLiteral("1."));
     QCOMPARE(from, QString::fromUtf8(expected.defaultUnit));
@@ -346,13 +349,10 @@ void InitialScreenTest::everyQuantityOpensFromItsPictureAndItsCaption()
     QVERIFY(focusInValue);
     QCOMPARE(position, QPoint(design::px(1400), design::px(1000)));
     QCOMPARE(windowTitle, QStringLiteral("Enter Value To be Converted..."));
-    // Back destroys the conversion screen; the hidden lists keep the quantity.
+    // Back destroys the conversion screen.
     const QWidgetList windows = QApplication::topLevelWidgets();
     QVERIFY(std::none_of(windows.begin(), windows.end(),
                          [](const QWidget *window) { return qobject_cast<const TheDisplayScreen *>(window); }));
-    QCOMPARE(control<QListWidget>("TheList")->count(), units);
-    QCOMPARE(control<QListWidget>("TheValue")->count(), units);
-    QVERIFY(control<QListWidget>("TheList")->isHidden());
 }
 
 void InitialScreenTest::nextOpeningStartsFresh()
@@ -367,16 +367,15 @@ void InitialScreenTest::nextOpeningStartsFresh()
     });
     QTest::mouseClick(control<PictureBox>("PressureCmd"), Qt::LeftButton);
 
-    QString title, note, value, result, mode;
+    QString title, note, value, result;
     int toRow = -1;
     auto inspect = [&](QWidget *modal) {
-        auto *screen = qobject_cast<TheDisplayScreen *>(modal);
-        title = screen->lblTitle()->text();
-        note = screen->lblNote()->text();
-        mode = screen->Temperature()->text();
-        value = screen->findChild<QLineEdit *>("InitialValueTxt")->text();
-        result = screen->findChild<QLabel *>("LblEqualTo")->text();
-        toRow = screen->FinalValueList()->currentRow();
+        const ScreenControls screen(modal);
+        title = screen.title->text();
+        note = modal->findChild<QLabel *>("lblNote")->text();
+        value = screen.value->text();
+        result = screen.result->text();
+        toRow = screen.to->currentRow();
     };
     onNextModal(inspect);
     QTest::mouseClick(control<PictureBox>("PressureCmd"), Qt::LeftButton);
@@ -392,10 +391,10 @@ void InitialScreenTest::nextOpeningStartsFresh()
 
     onNextModal(inspect);
     QTest::mouseClick(control<PictureBox>("TemperatureCmd"), Qt::LeftButton);
-    QCOMPARE(mode, QStringLiteral("T"));
+    QCOMPARE(result, QStringLiteral("1"));
     onNextModal(inspect);
     QTest::mouseClick(control<PictureBox>("AreaCmd"), Qt::LeftButton);
-    QCOMPARE(mode, QStringLiteral("F"));
+    QCOMPARE(result, QStringLiteral("1."));
     QCOMPARE(title, QStringLiteral("Area Conversion"));
 }
 
@@ -578,7 +577,7 @@ void InitialScreenTest::windowsFitWithTheirFrames()
     InitialScreen menu;
     onNextModal([](QWidget *about) { QTest::keyClick(about, Qt::Key_Return); });
     menu.load();
-    TheDisplayScreen screen(catalogue().front());
+    TheDisplayScreen screen(catalogue().front(), QImage());
     frmConstants constants;
     frmAbout about;
     // The menu and the conversion screen are placed by their frame's corner, the
@@ -737,7 +736,7 @@ void InitialScreenTest::keysOpenThePictureInFocusAndFocusComesBack()
     QString opened;
     const auto seen = onNextModal([&](QWidget *modal) {
         const auto *screen = qobject_cast<TheDisplayScreen *>(modal);
-        opened = screen ? screen->lblTitle()->text() : modal->objectName();
+        opened = screen ? screen->findChild<QLabel *>("lblTitle")->text() : modal->objectName();
         // Back by the keyboard: Enter on the focused "Back To Main Menu", or
         // on the window's default button.
         if (auto *back = screen ? screen->findChild<QPushButton *>("HideLengthScreen") : nullptr) {
@@ -889,7 +888,7 @@ void InitialScreenTest::windowsLookTheSameOnAnyTheme()
             const auto g = QPalette::ColorGroup(group);
             const auto r = QPalette::ColorRole(role);
             QVERIFY2(r == QPalette::NoRole ||
-                         design::palette().color(g, r).rgba() == QApplication::palette().color(g, r).rgba(),
+                         design::plainQtPalette().color(g, r).rgba() == QApplication::palette().color(g, r).rgba(),
                      qPrintable(QStringLiteral("group %1, role %2").arg(group).arg(role)));
         }
     }
@@ -901,7 +900,7 @@ void InitialScreenTest::windowsLookTheSameOnAnyTheme()
     if (const QString folder = qEnvironmentVariable("QUANTORA_WRITE_LOOKS"); !folder.isEmpty())
         QVERIFY(QDir().mkpath(folder) && plain.save(QDir(folder).filePath(file)));
     if (const QString folder = qEnvironmentVariable("QUANTORA_PLAIN_LOOKS"); !folder.isEmpty()) {
-        QVERIFY2(QApplication::palette().color(QPalette::Base) != design::palette().color(QPalette::Base),
+        QVERIFY2(QApplication::palette().color(QPalette::Base) != design::plainQtPalette().color(QPalette::Base),
                  "no desktop theme colours the application");
         const QImage reference(QDir(folder).filePath(file));
         QVERIFY2(!reference.isNull(), qPrintable(QDir(folder).filePath(file)));
@@ -940,7 +939,7 @@ void InitialScreenTest::focusRingCoversNoOtherDrawing()
     if (window == QLatin1String("frmConstants"))
         shown = std::make_unique<frmConstants>();
     else if (window == QLatin1String("TheDisplayScreen"))
-        shown = std::make_unique<TheDisplayScreen>(catalogue().front());
+        shown = std::make_unique<TheDisplayScreen>(catalogue().front(), QImage());
     else if (window == QLatin1String("frmAbout"))
         shown = std::make_unique<frmAbout>();
     QWidget *top = shown ? shown.get() : m_menu.get();

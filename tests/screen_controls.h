@@ -20,17 +20,15 @@ struct ScreenControls {
     QLabel *result;
     QPushButton *back;
     QLabel *title;
-    QLabel *mode;
 
     explicit ScreenControls(QWidget *modal)
         : window(qobject_cast<TheDisplayScreen *>(modal)), value(modal->findChild<QLineEdit *>("InitialValueTxt")),
           from(modal->findChild<QListWidget *>("InitialValueList")),
           to(modal->findChild<QListWidget *>("FinalValueList")), result(modal->findChild<QLabel *>("LblEqualTo")),
-          back(modal->findChild<QPushButton *>("HideLengthScreen")), title(modal->findChild<QLabel *>("lblTitle")),
-          mode(modal->findChild<QLabel *>("Temperature"))
+          back(modal->findChild<QPushButton *>("HideLengthScreen")), title(modal->findChild<QLabel *>("lblTitle"))
     {
     }
-    bool complete() const { return window && value && from && to && result && back && title && mode; }
+    bool complete() const { return window && value && from && to && result && back && title; }
 };
 
 } // namespace quantora::testing

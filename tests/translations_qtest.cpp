@@ -5,7 +5,7 @@
 #include "catalogue.h"
 #include "constants_sheet.h"
 #include "constants_sheet_painter.h"
-#include "design.h"
+#include "faces.h"
 #include "frm_about.h"
 #include "frm_constants.h"
 #include "initial_screen.h"

@@ -6,7 +6,7 @@
 // directory all new and empty; afterwards every one of them is still empty,
 // while the program runs and again after the application object is gone.
 #include "catalogue.h"
-#include "design.h"
+#include "faces.h"
 #include "initial_screen.h"
 #include "modal_helpers.h"
 #include "pictures.h"

@@ -4,8 +4,9 @@
 // With a locale ("de_DE"), the windows are in its language and each file name
 // ends in its language ("main-menu-de.png").
 // Run it on the offscreen platform (scripts/screenshots does).
-#include "design.h"
+#include "faces.h"
 #include "initial_screen.h"
+#include "look.h"
 #include "picture_widgets.h"
 #include "pictures.h"
 #include "translations.h"
