@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QVersionNumber>
 #include <QWidget>
@@ -12,6 +13,11 @@
 namespace quantora::result_announcer {
 
 namespace {
+
+// The announcements' translation context, shared by every window that announces.
+struct ResultAnnouncer {
+    Q_DECLARE_TR_FUNCTIONS(ResultAnnouncer)
+};
 
 // Never shown and without a parent: a screen reader speaks its name when it
 // "appears", and, having no window, nothing else with it (a notification in
@@ -110,7 +116,7 @@ bool bridgeSpeaksDescriptionChanges()
 
 QString resultText(const QString &result)
 {
-    return QCoreApplication::translate("quantora::TheDisplayScreen", "result %1").arg(result);
+    return ResultAnnouncer::tr("result %1").arg(result);
 }
 
 void announceResult(QWidget &window, const QString &text)
@@ -137,14 +143,14 @@ void announceChange(QWidget &window, const QString &what, const QString &text)
 {
     LastResult::record(window, text);
     if (shouldSpeak(window))
-        speak(QCoreApplication::translate("quantora::TheDisplayScreen", "%1, %2", "a quantity, then its result")
+        speak(ResultAnnouncer::tr("%1, %2", "a change, then the result it gives")
                   .arg(what, resultText(text)));
 }
 
 void announceCopied(const QWidget &window, const QString &text)
 {
     if (shouldSpeak(window))
-        speak(QCoreApplication::translate("quantora::TheDisplayScreen", "Copied %1").arg(text));
+        speak(ResultAnnouncer::tr("Copied %1").arg(text));
 }
 
 } // namespace quantora::result_announcer

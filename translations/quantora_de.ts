@@ -360,6 +360,22 @@ volumen</translation>
     </message>
 </context>
 <context>
+    <name>ResultAnnouncer</name>
+    <message>
+        <source>result %1</source>
+        <translation>Ergebnis %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a change, then the result it gives</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>Kopiert: %1</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFile</name>
     <message>
         <source>%1 is not a regular file</source>
@@ -661,14 +677,6 @@ volumen</translation>
 </context>
 <context>
     <name>quantora::TheDisplayScreen</name>
-    <message>
-        <source>result %1</source>
-        <translation>Ergebnis %1</translation>
-    </message>
-    <message>
-        <source>Copied %1</source>
-        <translation>Kopiert: %1</translation>
-    </message>
     <message>
         <source>Enter Value To be Converted...</source>
         <translation>Wert zum Umrechnen eingeben...</translation>

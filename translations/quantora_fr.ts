@@ -359,6 +359,22 @@ mique</translation>
     </message>
 </context>
 <context>
+    <name>ResultAnnouncer</name>
+    <message>
+        <source>result %1</source>
+        <translation>résultat %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a change, then the result it gives</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>Copié&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFile</name>
     <message>
         <source>%1 is not a regular file</source>
@@ -660,14 +676,6 @@ mique</translation>
 </context>
 <context>
     <name>quantora::TheDisplayScreen</name>
-    <message>
-        <source>result %1</source>
-        <translation>résultat %1</translation>
-    </message>
-    <message>
-        <source>Copied %1</source>
-        <translation>Copié&#xa0;: %1</translation>
-    </message>
     <message>
         <source>Enter Value To be Converted...</source>
         <translation>Valeur à convertir...</translation>

@@ -361,6 +361,22 @@ fica</translation>
     </message>
 </context>
 <context>
+    <name>ResultAnnouncer</name>
+    <message>
+        <source>result %1</source>
+        <translation>resultado %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a change, then the result it gives</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>Copiado: %1</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFile</name>
     <message>
         <source>%1 is not a regular file</source>
@@ -662,14 +678,6 @@ fica</translation>
 </context>
 <context>
     <name>quantora::TheDisplayScreen</name>
-    <message>
-        <source>result %1</source>
-        <translation>resultado %1</translation>
-    </message>
-    <message>
-        <source>Copied %1</source>
-        <translation>Copiado: %1</translation>
-    </message>
     <message>
         <source>Enter Value To be Converted...</source>
         <translation>Valor a converter...</translation>
