@@ -26,8 +26,10 @@
 #include <QTextLayout>
 #include <QTranslator>
 
+#include <algorithm>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 
 using namespace quantora;
@@ -74,6 +76,7 @@ bool hasLetters(const QString &text)
 struct DesignTolerance {
     std::map<QString, int> extraHeight; // by control
     std::set<QString> overlapping;      // pairs of controls, "a+b"
+    int captionGap = 4;                 // between the main menu's captions: 4 px, or less where the English has less
 } designTolerance;
 
 // Whether a text fits its control: within its width, and within its height
@@ -210,27 +213,47 @@ QList<QRect> lineInks(const QLabel &label, const QWidget &window)
     return inks;
 }
 
-// The main menu's captions whose lines stand closer than 4 px (8 px at 200 %)
-// to a line of another beside them: the eye joins them ("mássica" and
-// "volumétrica" read as one word).
-QStringList captionsTooClose(const QWidget &menu)
+// The lines of the main menu's captions, by caption.
+QList<QPair<const QLabel *, QList<QRect>>> captionLines(const QWidget &menu)
 {
-    constexpr int gap = 4; // in the window's own pixels, which 200 % doubles
-    QStringList problems;
     QList<QPair<const QLabel *, QList<QRect>>> captions;
     for (const QLabel *label : menu.findChildren<QLabel *>())
         if (!label->isHidden() && !label->text().isEmpty())
             captions.append({label, lineInks(*label, menu)});
+    return captions;
+}
+
+// The pixels between two lines side by side, or nothing for lines one above the other.
+std::optional<int> gapBetween(const QRect &a, const QRect &b)
+{
+    if (a.bottom() < b.top() || b.bottom() < a.top())
+        return std::nullopt;
+    return std::max(b.left() - a.right(), a.left() - b.right()) - 1;
+}
+
+// The main menu's captions whose lines stand closer than 4 px (8 px at 200 %)
+// to a line of another beside them: the eye joins them ("mássica" and
+// "volumétrica" read as one word). `closest`, where given, gets the smallest gap
+// there is instead, and nothing is a problem.
+QStringList captionsTooClose(const QWidget &menu, int *closest = nullptr)
+{
+    const int gap = designTolerance.captionGap; // in the window's own pixels, which 200 % doubles
+    QStringList problems;
+    const auto captions = captionLines(menu);
     for (qsizetype i = 0; i < captions.size(); ++i)
         for (qsizetype j = i + 1; j < captions.size(); ++j)
             for (const QRect &a : captions[i].second)
-                for (const QRect &b : captions[j].second)
-                    if (a.adjusted(-gap, 0, gap, 0).intersects(b))
+                for (const QRect &b : captions[j].second) {
+                    const std::optional<int> between = gapBetween(a, b);
+                    if (closest && between)
+                        *closest = std::min(*closest, *between);
+                    else if (between && *between < gap)
                         problems += QStringLiteral("menu %1 and %2 stand closer than %3 px: %4 at %5, %6 at %7")
                                         .arg(captions[i].first->objectName(), captions[j].first->objectName())
                                         .arg(gap)
                                         .arg(oneLine(captions[i].first->text()), rectText(a),
                                              oneLine(captions[j].first->text()), rectText(b));
+                }
     return problems;
 }
 
@@ -283,6 +306,8 @@ private slots:
                 extra = std::max(extra, overflow);
             }
             overlaps(window, QString(), &designTolerance.overlapping);
+            if (window.objectName() == QStringLiteral("InitialScreen"))
+                captionsTooClose(window, &designTolerance.captionGap);
         };
         m_english = allTexts();
         m_check = {};
@@ -309,6 +334,12 @@ private slots:
         QCOMPARE(allTexts(), m_english);
         m_check = {};
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+#ifndef Q_OS_WIN
+        // The design's captions stand 4 px apart or more. (Under Windows' font
+        // engine "Volume FlowRate" and "Ideal Gas Volume" stand 3 px apart, and
+        // the translations there may too, no closer.)
+        QCOMPARE(designTolerance.captionGap, 4);
+#endif
         QCOMPARE(m_english.at(QStringLiteral("menu lengthlbl")), QStringLiteral("Length"));
     }
 

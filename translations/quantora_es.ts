@@ -83,7 +83,9 @@ métrico</translation>
     </message>
     <message>
         <source>Dynamic Viscosity</source>
-        <translation>Viscosidad dinámica</translation>
+        <translation>Visco-
+sidad
+dinámica</translation>
     </message>
     <message>
         <source>Kinematic Viscosity</source>

@@ -69,7 +69,9 @@
     </message>
     <message>
         <source>Volume FlowRate</source>
-        <translation>Débit volumique</translation>
+        <translation>Débit
+volu-
+mique</translation>
     </message>
     <message>
         <source>Ideal Gas Volume</source>
