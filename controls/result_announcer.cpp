@@ -143,8 +143,7 @@ void announceChange(QWidget &window, const QString &what, const QString &text)
 {
     LastResult::record(window, text);
     if (shouldSpeak(window))
-        speak(ResultAnnouncer::tr("%1, %2", "a change, then the result it gives")
-                  .arg(what, resultText(text)));
+        speak(ResultAnnouncer::tr("%1, %2", "a change, then the result it gives").arg(what, resultText(text)));
 }
 
 void announceCopied(const QWidget &window, const QString &text)

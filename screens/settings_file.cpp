@@ -193,7 +193,8 @@ std::optional<QString> write(const QString &section, const QString &key, const Q
     if (!lock.tryLock(lockWaitMilliseconds)) {
         if (lock.error() == QLockFile::PermissionError)
             return cannotWrite(systemReason(EACCES));
-        return SettingsFile::tr("%1 is locked by another program (%2)").arg(shown(at), shown(at + QStringLiteral(".lock")));
+        return SettingsFile::tr("%1 is locked by another program (%2)")
+            .arg(shown(at), shown(at + QStringLiteral(".lock")));
     }
     // Looked at again under the lock: another program may have changed it.
     target = inspect(at);
