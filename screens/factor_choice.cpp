@@ -19,9 +19,9 @@ const QString exactValue = QStringLiteral("exact");
 const QString tableValue = QStringLiteral("table");
 
 // A choice the file could not keep, which holds until the program ends, and
-// why it could not. A choice the file keeps is read from it.
+// why it could not (empty while the file keeps the choice, which is read from it).
 struct Session {
-    std::optional<FactorSet> unsavedChoice;
+    FactorSet unsavedChoice = FactorSet::Table;
     QString unsavedReason;
 };
 
@@ -35,8 +35,8 @@ Session &session()
 // table's factors.
 FactorSet savedFactorSet()
 {
-    if (session().unsavedChoice)
-        return *session().unsavedChoice;
+    if (!session().unsavedReason.isEmpty())
+        return session().unsavedChoice;
     return settings_file::read(section, key) == exactValue ? FactorSet::Exact : FactorSet::Table;
 }
 
@@ -44,8 +44,7 @@ void saveFactorSet(FactorSet factors)
 {
     const std::optional<QString> problem =
         settings_file::write(section, key, factors == FactorSet::Exact ? exactValue : tableValue);
-    session().unsavedChoice = problem ? std::optional(factors) : std::nullopt;
-    session().unsavedReason = problem.value_or(QString());
+    session() = {factors, problem.value_or(QString())};
 }
 
 QString factorsName(FactorSet factors)

@@ -112,27 +112,38 @@ QList<QByteArray> linesOf(const QByteArray &content)
     return lines;
 }
 
+// Where a section's header stands, and where its key, if they are there.
+struct Place {
+    std::optional<qsizetype> header;
+    std::optional<qsizetype> key;
+};
+
+Place placeOf(const QList<QByteArray> &lines, const QString &section, const QString &key)
+{
+    Place place;
+    bool inSection = false;
+    for (qsizetype i = 0; i < lines.size() && !place.key; ++i) {
+        if (lines[i].startsWith('[')) {
+            inSection = isSection(lines[i], section);
+            if (inSection && !place.header)
+                place.header = i;
+        } else if (inSection && isKey(lines[i], key)) {
+            place.key = i;
+        }
+    }
+    return place;
+}
+
 // The content with the key set, in its section, other lines kept.
 QByteArray withValue(const QByteArray &content, const QString &section, const QString &key, const QString &value)
 {
     QList<QByteArray> lines = linesOf(content);
     const QByteArray line = key.toUtf8() + '=' + value.toUtf8();
-    qsizetype insertAt = -1;
-    bool inSection = false;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (lines[i].startsWith('[')) {
-            inSection = isSection(lines[i], section);
-            if (inSection)
-                insertAt = i + 1;
-        } else if (inSection && isKey(lines[i], key)) {
-            lines[i] = line;
-            return lines.join('\n') + '\n';
-        } else if (inSection && !lines[i].isEmpty()) {
-            insertAt = i + 1;
-        }
-    }
-    if (insertAt >= 0) {
-        lines.insert(insertAt, line);
+    const Place place = placeOf(lines, section, key);
+    if (place.key) {
+        lines[*place.key] = line;
+    } else if (place.header) {
+        lines.insert(*place.header + 1, line);
     } else {
         if (!lines.isEmpty())
             lines.append(QByteArray());
@@ -164,14 +175,9 @@ std::optional<QString> read(const QString &section, const QString &key)
     const std::optional<QByteArray> content = contentOf(target);
     if (!content)
         return std::nullopt;
-    bool inSection = false;
-    for (const QByteArray &line : linesOf(*content)) {
-        if (line.startsWith('['))
-            inSection = isSection(line, section);
-        else if (inSection && isKey(line, key))
-            return valueOf(line);
-    }
-    return std::nullopt;
+    const QList<QByteArray> lines = linesOf(*content);
+    const Place place = placeOf(lines, section, key);
+    return place.key ? std::optional(valueOf(lines[*place.key])) : std::nullopt;
 }
 
 std::optional<QString> write(const QString &section, const QString &key, const QString &value)
