@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Install step: copies beside the installed executables every DLL that they and the
 # plugins load, followed through the DLLs' own imports, from Qt's and MinGW's folders
-# (QUANTORA_DLL_DIRS holds links to those DLLs under lower-case names).
+# (QUANTORA_DLL_DIRS holds links to those DLLs under their own and lower-case names).
 # A DLL that only Windows has is left to Windows; one found nowhere stops the install.
 set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
 set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
@@ -18,6 +18,8 @@ foreach(binary IN LISTS QUANTORA_SHIPPED_BINARIES)
   endif()
 endforeach()
 
+# Windows' own DLLs are not looked into: they stay unresolved here, and each such name
+# must then be one of Wine's built-in DLLs (whose file names are in lower case).
 file(
   GET_RUNTIME_DEPENDENCIES
   EXECUTABLES
@@ -26,7 +28,6 @@ file(
   ${modules}
   DIRECTORIES
   ${QUANTORA_DLL_DIRS}
-  ${QUANTORA_WINDOWS_SYSTEM_DLL_DIR}
   PRE_EXCLUDE_REGEXES
   "^api-ms-"
   "^ext-ms-"
@@ -34,14 +35,17 @@ file(
   resolved
   UNRESOLVED_DEPENDENCIES_VAR
   unresolved)
-if(unresolved)
-  message(FATAL_ERROR "The program loads DLLs found neither in Qt, MinGW nor Windows: ${unresolved}")
+set(missing)
+foreach(name IN LISTS unresolved)
+  string(TOLOWER "${name}" lower_name)
+  if(NOT EXISTS "${QUANTORA_WINDOWS_SYSTEM_DLL_DIR}/${lower_name}")
+    list(APPEND missing ${name})
+  endif()
+endforeach()
+if(missing)
+  message(FATAL_ERROR "The program loads DLLs found neither in Qt, MinGW nor Windows: ${missing}")
 endif()
 foreach(dll IN LISTS resolved)
-  string(FIND "${dll}" "${QUANTORA_WINDOWS_SYSTEM_DLL_DIR}/" system)
-  if(system EQUAL 0)
-    continue() # part of Windows
-  endif()
   get_filename_component(dll ${dll} REALPATH) # the file under its own name
   file(INSTALL ${dll} DESTINATION ${CMAKE_INSTALL_PREFIX})
   # Their symbols serve no user (Qt's and libstdc++'s would triple the download).
