@@ -49,7 +49,7 @@ int main(int argc, char **argv)
     }
 
     QSaveFile file(QString::fromLocal8Bit(argv[1]));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    if (!file.open(QIODevice::WriteOnly)) {
         std::fprintf(stderr, "bake_pictures: cannot write %s\n", argv[1]);
         return 1;
     }

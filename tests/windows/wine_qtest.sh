@@ -12,11 +12,6 @@ shift 5
 
 windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
 
-WINEPATH=$(printf '%s\n' "$dll_folders" | tr ':' '\n' | while IFS= read -r folder; do
-    printf '%s;' "$(windows_path "$folder")"
-done)
-export WINEPATH
-
 batch="$report.bat"
 rm -f "$report"
 {
@@ -31,7 +26,7 @@ rm -f "$report"
 } >"$batch"
 
 status=0
-"$wine" cmd /c "$(windows_path "$batch")" || status=$?
+sh "$(dirname "$0")/../../cmake/wine_run.sh" "$wine" "$dll_folders" cmd /c "$(windows_path "$batch")" || status=$?
 if [ -f "$report" ]; then
     cat "$report"
 else
